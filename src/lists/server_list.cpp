@@ -1,0 +1,9 @@
+#include "lists/server_list.h"
+
+bool CServerList::Add(const ServerEntry& entry)
+{
+    if (IsFull())
+        return false;
+    entries[count++] = entry;
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+constexpr int MAX_SERVERS = 100;
+// The ping time of a server that answered no echo request; shown as "N/A".
+constexpr std::int32_t PING_UNREACHABLE = 9999;
+
+struct ServerEntry {
+    std::string serverName;
+    std::string description;
+    std::int32_t pingTime = 0;
+};
+
+// A fixed table of servers. Callers walk it from 0 to GetUpperBound().
+class CServerList {
+  public:
+    virtual ~CServerList() = default;
+
+    // Copies the entry into the next free slot. A full list refuses the
+    // entry and answers false, so that the caller can tell the user.
+    bool Add(const ServerEntry& entry);
+    int GetUpperBound() const { return count - 1; }
+    ServerEntry GetAt(int index) const { return entries[index]; }
+    void RemoveAll() { count = 0; }
+    bool IsFull() const { return count == MAX_SERVERS; }
+
+    // The ping command writes measured times in place, and its probes
+    // borrow the name texts, so the table itself is open to it.
+    std::array<ServerEntry, MAX_SERVERS> entries;
+
+  private:
+    int count = 0;
+};

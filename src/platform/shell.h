@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Show commands passed to the shell, as Windows numbers them.
+constexpr int SHOW_HIDE = 0;
+constexpr int SHOW_SHOW = 5;
+
+// Starting programs and documents, and deleting files.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+    // Performs a verb on a file or address; above 32 means success, 0 to 32
+    // is the shell's error code. An empty directory means none.
+    virtual int Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+                        const std::string& directory, int showCommand) = 0;
+    // Starts a command line; above 32 means started, else an error code.
+    virtual int StartCommandLine(const std::string& commandLine, int showCommand) = 0;
+    // Deletes a file; a missing file is no error and nothing is reported.
+    virtual void DeleteFile(const std::string& path) = 0;
+};

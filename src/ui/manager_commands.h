@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+
+#include "lists/server_list.h"
+
+class Clock;
+class EchoService;
+class FileStore;
+class Registry;
+class ServerView;
+class Shell;
+class User;
+
+// What the main window's commands reach of the platform.
+struct Platform {
+    ServerView& view;
+    User& user;
+    Registry& registry;
+    FileStore& files;
+    Shell& shell;
+    Clock& clock;
+    EchoService& echo;
+};
+
+// The commands of the main window, apart from the window itself: the two
+// lists, which one is shown, and what each button does to them.
+class ManagerCommands {
+  public:
+    explicit ManagerCommands(const Platform& platform);
+
+    // Loads and shows the public list, and disables the editing buttons.
+    void InitServerView();
+
+    void OnPing();
+    void OnStarCraft();
+    void OnDiablo();
+    void OnWarcraft2();
+    void OnBlizzardServers();
+    void OnPrivateServers();
+    void OnAddServer();
+    void OnDeleteServer();
+
+    bool IsPrivateListCurrent() const { return m_currentList == &m_privateList; }
+    const CServerList& CurrentList() const { return *m_currentList; }
+
+  private:
+    void SavePrivateListIfCurrent();
+
+    Platform m_platform;
+    CServerList m_publicList;
+    CServerList m_privateList;
+    CServerList* m_currentList = &m_publicList;
+};

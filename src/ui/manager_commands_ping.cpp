@@ -1,0 +1,3 @@
+#include "ui/manager_commands.h"
+
+void ManagerCommands::OnPing() {}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+class CServerList;
+
+enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2 };
+
+// The list view as a table of rows with three text cells. Rows carry no
+// data of their own: only their texts.
+class ServerView {
+  public:
+    virtual ~ServerView() = default;
+    virtual int RowCount() const = 0;
+    virtual std::string CellText(int row, int column) const = 0;
+    virtual void SetCellText(int row, int column, const std::string& text) = 0;
+    // Rows from the position on move down by one.
+    virtual void InsertRow(int row, const std::string& serverText) = 0;
+    // Later rows move up by one.
+    virtual void DeleteRow(int row) = 0;
+    virtual void DeleteAllRows() = 0;
+    // The first selected row, -1 when none is selected.
+    virtual int SelectedRow() const = 0;
+    // Repaints the view at once, without waiting for the message loop.
+    virtual void Repaint() = 0;
+};
+
+// The width of each of the three equal columns, from the view's window width.
+int ServerColumnWidth(int windowWidth);
+
+// Rebuilds every row from the list: row i shows entry i.
+void FillServerView(const CServerList& list, ServerView& view);
+// Stable ascending sort of the rows by their ping cells.
+void SortServerViewByPing(ServerView& view);
+// The server text of the selected row, at most 127 characters; "" when
+// no row is selected.
+std::string GetSelectedServer(const ServerView& view);

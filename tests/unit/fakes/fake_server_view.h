@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/server_view.h"
+
+// The list view as a plain table; records how often it was repainted.
+class FakeServerView : public ServerView {
+  public:
+    using Row = std::array<std::string, 3>;
+
+    int RowCount() const override { return static_cast<int>(rows.size()); }
+    std::string CellText(int row, int column) const override { return rows.at(row).at(column); }
+    void SetCellText(int row, int column, const std::string& text) override
+    {
+        rows.at(row).at(column) = text;
+    }
+    void InsertRow(int row, const std::string& serverText) override
+    {
+        rows.insert(rows.begin() + row, Row{serverText, "", ""});
+    }
+    void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
+    void DeleteAllRows() override
+    {
+        rows.clear();
+        selected = -1;
+    }
+    int SelectedRow() const override { return selected; }
+    void Repaint() override { ++repaints; }
+
+    std::vector<std::string> Column(int column) const
+    {
+        std::vector<std::string> texts;
+        for (const Row& row : rows)
+            texts.push_back(row[column]);
+        return texts;
+    }
+
+    std::vector<Row> rows;
+    int selected = -1;
+    int repaints = 0;
+};

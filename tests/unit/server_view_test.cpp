@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_server_view.h"
+#include "lists/server_list.h"
+#include "ui/ping_text.h"
+#include "ui/server_view.h"
+
+namespace {
+
+// A view whose rows hold the given ping texts, named s0, s1, ... in order.
+FakeServerView ViewWithPings(const std::vector<std::string>& pings)
+{
+    FakeServerView view;
+    for (size_t i = 0; i < pings.size(); ++i)
+        view.rows.push_back({"s" + std::to_string(i), "d" + std::to_string(i), pings[i]});
+    return view;
+}
+
+TEST(PingText, ShowsUnreachableAsNAAndOtherTimesInDecimal)
+{
+    EXPECT_EQ(PingText(PING_UNREACHABLE), "N/A");
+    EXPECT_EQ(PingText(0), "0");
+    EXPECT_EQ(PingText(120), "120");
+    EXPECT_EQ(PingText(-5), "-5");
+}
+
+TEST(PingText, ReadsBackByTheAtoiRule)
+{
+    EXPECT_EQ(PingValue("N/A"), PING_UNREACHABLE);
+    EXPECT_EQ(PingValue("n/a"), 0);
+    EXPECT_EQ(PingValue("12 ms"), 12);
+    EXPECT_EQ(PingValue("  -7x"), -7);
+    EXPECT_EQ(PingValue("+8"), 8);
+    EXPECT_EQ(PingValue(""), 0);
+    EXPECT_EQ(PingValue("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(PingValue("-99999999999999999999"), INT32_MIN);
+}
+
+TEST(ServerView, ColumnWidthIsAThirdOfTheWindowLessTwo)
+{
+    EXPECT_EQ(ServerColumnWidth(377), 123);
+    EXPECT_EQ(ServerColumnWidth(375), 123);
+    EXPECT_EQ(ServerColumnWidth(3), -1);
+}
+
+TEST(ServerView, FillShowsEachEntryInListOrderAndReplacesOldRows)
+{
+    CServerList list;
+    list.Add({"alpha", "first", 0});
+    list.Add({"beta", "second", PING_UNREACHABLE});
+    list.Add({"gamma", "", 35});
+    FakeServerView view = ViewWithPings({"1", "2", "3", "4"});
+
+    FillServerView(list, view);
+
+    ASSERT_EQ(view.RowCount(), 3);
+    EXPECT_EQ(view.rows[0], (FakeServerView::Row{"alpha", "first", "0"}));
+    EXPECT_EQ(view.rows[1], (FakeServerView::Row{"beta", "second", "N/A"}));
+    EXPECT_EQ(view.rows[2], (FakeServerView::Row{"gamma", "", "35"}));
+    EXPECT_EQ(view.repaints, 0);
+}
+
+TEST(ServerView, FillFromAnEmptyListEmptiesTheView)
+{
+    FakeServerView view = ViewWithPings({"1"});
+    FillServerView(CServerList{}, view);
+    EXPECT_EQ(view.RowCount(), 0);
+}
+
+TEST(ServerView, SortOfEmptyAndSingleRowViewsChangesNothing)
+{
+    FakeServerView empty;
+    SortServerViewByPing(empty);
+    EXPECT_EQ(empty.RowCount(), 0);
+
+    FakeServerView single = ViewWithPings({"N/A"});
+    SortServerViewByPing(single);
+    EXPECT_EQ(single.rows[0], (FakeServerView::Row{"s0", "d0", "N/A"}));
+}
+
+TEST(ServerView, SortIsStableAscendingWithNAAsUnreachable)
+{
+    FakeServerView view = ViewWithPings({"120", "N/A", "35", "120"});
+    SortServerViewByPing(view);
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (std::vector<std::string>{"s2", "s0", "s3", "s1"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (std::vector<std::string>{"35", "120", "120", "N/A"}));
+    EXPECT_EQ(view.Column(COLUMN_DESCRIPTION), (std::vector<std::string>{"d2", "d0", "d3", "d1"}));
+}
+
+TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrder)
+{
+    FakeServerView view = ViewWithPings({"0", "0", "0", "0"});
+    SortServerViewByPing(view);
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (std::vector<std::string>{"s0", "s1", "s2", "s3"}));
+}
+
+TEST(ServerView, SortReadsCellsByTheAtoiRule)
+{
+    // "n/a" is not the unreachable text, so it reads as 0; "12 ms" as 12.
+    FakeServerView view = ViewWithPings({"N/A", "12 ms", "n/a", "9998", "-3"});
+    SortServerViewByPing(view);
+    EXPECT_EQ(view.Column(COLUMN_PING), (std::vector<std::string>{"-3", "n/a", "12 ms", "9998", "N/A"}));
+}
+
+TEST(ServerView, SortOfAReversedFullViewEndsAscending)
+{
+    std::vector<std::string> pings;
+    for (int i = MAX_SERVERS; i > 0; --i)
+        pings.push_back(std::to_string(i));
+    FakeServerView view = ViewWithPings(pings);
+    SortServerViewByPing(view);
+    for (int i = 0; i < MAX_SERVERS; ++i)
+        ASSERT_EQ(view.CellText(i, COLUMN_PING), std::to_string(i + 1));
+}
+
+TEST(ServerView, SelectedServerIsTheFirstCellCutAt127Characters)
+{
+    FakeServerView view = ViewWithPings({"1", "2"});
+    EXPECT_EQ(GetSelectedServer(view), "");
+    view.selected = 1;
+    EXPECT_EQ(GetSelectedServer(view), "s1");
+    view.rows[1][COLUMN_SERVER] = std::string(130, 'x');
+    EXPECT_EQ(GetSelectedServer(view), std::string(127, 'x'));
+}
+
+} // namespace
