@@ -14,5 +14,5 @@ class FileStore {
     virtual bool CreateEmptyFile(const std::string& path) = 0;
     // Writes the text to a new file beside the old one and only then puts
     // it in the old one's place: a failure leaves the old file whole.
-    virtual bool ReplaceFile(const std::string& path, const std::string& text) = 0;
+    virtual bool WriteWholeFile(const std::string& path, const std::string& text) = 0;
 };

@@ -17,5 +17,5 @@ class Shell {
     // Starts a command line; above 32 means started, else an error code.
     virtual int StartCommandLine(const std::string& commandLine, int showCommand) = 0;
     // Deletes a file; a missing file is no error and nothing is reported.
-    virtual void DeleteFile(const std::string& path) = 0;
+    virtual void RemoveFile(const std::string& path) = 0;
 };

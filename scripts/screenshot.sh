@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Makes the README's picture of the main window: Velnor in a fresh prefix of
+# its own, showing a "Server List" of loopback test addresses, on a virtual
+# display. Writes docs/main-window.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw --target velnor
+
+export WINEPREFIX=$PWD/build/screenshot-prefix
+rm -rf "$WINEPREFIX"
+unset DISPLAY
+source scripts/lib/virtual-display.sh
+source scripts/lib/velnor-window.sh
+start_virtual_display
+cmake/wine-run.sh wineboot -i >/dev/null 2>&1 || true
+cmake/wine-run.sh reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ \
+  /d '127.0.0.1;127.0.0.2;127.0.0.3;localhost' /f >/dev/null
+cmake/wine-run.sh build/mingw/velnor.exe &
+window=$(wait_for_velnor_window)
+save_window_screenshot "$window" docs/main-window.png
+close_velnor_window "$window"
+wait
+echo "docs/main-window.png"

@@ -1,0 +1,68 @@
+#include "platform/file_store_win32.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <io.h>
+#include <memory>
+#include <windows.h>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Writes the whole text and makes sure it reached the disk before the file
+// is closed; false on any failure.
+bool WriteWhole(const std::string& path, const std::string& text)
+{
+    FilePtr file(std::fopen(path.c_str(), "w"));
+    if (!file)
+        return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+                   std::fflush(file.get()) == 0 && _commit(_fileno(file.get())) == 0;
+    return std::fclose(file.release()) == 0 && written;
+}
+
+} // namespace
+
+std::string Win32FileStore::WindowsDirectory()
+{
+    const char* directory = std::getenv("WinDir");
+    return directory == nullptr ? "" : directory;
+}
+
+std::optional<std::string> Win32FileStore::ReadFile(const std::string& path)
+{
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return std::nullopt;
+    std::string text;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        text.append(buffer, got);
+    // A read error ends the text as the end of the file would.
+    return text;
+}
+
+bool Win32FileStore::CreateEmptyFile(const std::string& path)
+{
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& text)
+{
+    const std::string temporary = path + ".new";
+    if (WriteWhole(temporary, text) &&
+        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/registry.h"
+
+// One open registry key, closed at the latest when the object goes.
+class CRegistryKey {
+  public:
+    CRegistryKey() = default;
+    ~CRegistryKey() { Close(); }
+    CRegistryKey(const CRegistryKey&) = delete;
+    CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+    // Opens an existing key; never creates one. On success the key held so
+    // far is closed and that close's result is returned.
+    LONG Open(HKEY parent, const char* subKey, REGSAM access);
+    // Reads a value of any type as bytes; size is the buffer's capacity on
+    // entry and the number of bytes stored on return.
+    LONG QueryValue(char* buffer, const char* valueName, DWORD* size);
+    // Writes the text as REG_SZ, its terminating zero included.
+    LONG SetStringValue(const char* text, const char* valueName);
+    LONG Close();
+
+  private:
+    HKEY m_hKey = nullptr;
+};
+
+// The registry of this machine, one key opened and closed per call.
+class Win32Registry : public Registry {
+  public:
+    std::string GetRegistryString(RegistryRoot root, const std::string& subKey,
+                                  const std::string& valueName) override;
+    void SetRegistryString(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                           const std::string& text) override;
+};

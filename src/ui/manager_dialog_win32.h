@@ -1,0 +1,46 @@
+#pragma once
+
+#include "lists/server_list.h"
+#include "ping/echo_service.h"
+#include "platform/clock_win32.h"
+#include "platform/file_store_win32.h"
+#include "platform/registry_win32.h"
+#include "platform/shell_win32.h"
+#include "platform/user.h"
+#include "res/resource.h"
+#include "ui/manager_commands.h"
+#include "ui/server_list_view_win32.h"
+#include "win/dialog.h"
+
+// The main window. It receives the messages and hands every command to
+// ManagerCommands; as the commands' User it shows boxes and reads controls.
+class CManagerDlg : public win::Dialog, public User {
+  public:
+    // The echo service is the application's, so that tests can stand in.
+    explicit CManagerDlg(EchoService& echo);
+    ~CManagerDlg() override;
+
+    void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
+    std::optional<NewServer> PromptAddServer(const NewServerCheck& check) override;
+    void EnableButton(int controlId, bool enabled) override;
+    bool IsDeleteCacheChecked() override;
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    void AddAboutItemToSystemMenu();
+    bool OnSysCommand(UINT id);
+    bool OnPaint();
+
+    Win32Registry m_registry;
+    Win32FileStore m_files;
+    Win32Shell m_shell;
+    Win32Clock m_clock;
+    ServerListView m_serverView;
+    ManagerCommands m_commands;
+    HICON m_hIcon;
+};

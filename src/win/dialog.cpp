@@ -1,0 +1,114 @@
+#include "win/dialog.h"
+
+namespace win {
+
+namespace {
+
+bool IsColorMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
+// The messages whose result a dialog procedure returns itself instead of
+// through DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message)
+{
+    return IsColorMessage(message) || message == WM_QUERYDRAGICON || message == WM_COMPAREITEM ||
+           message == WM_VKEYTOITEM || message == WM_CHARTOITEM;
+}
+
+} // namespace
+
+Dialog::~Dialog()
+{
+    if (m_hwnd && !m_modal)
+        DestroyWindow(m_hwnd);
+}
+
+INT_PTR Dialog::DoModal(HWND owner)
+{
+    m_modal = true;
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::Create(HWND owner)
+{
+    m_modal = false;
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::OnCommand(int id, int, HWND)
+{
+    if (id != IDOK && id != IDCANCEL)
+        return false;
+    EndDialog(id);
+    return true;
+}
+
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+void Dialog::EndDialog(INT_PTR result)
+{
+    if (m_modal)
+        ::EndDialog(m_hwnd, result);
+    else
+        DestroyWindow(m_hwnd);
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<Dialog*>(lParam);
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        dialog->m_hwnd = hwnd;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!dialog)
+        return FALSE;
+    try {
+        INT_PTR handled = dialog->Dispatch(message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+            dialog->m_hwnd = nullptr;
+        return handled;
+    } catch (...) {
+        // An exception cannot cross user32's frames; the message counts as
+        // unhandled and the dialog goes on.
+        return FALSE;
+    }
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
+    if (ReflectToChild(message, wParam, lParam, result) || OnMessage(message, wParam, lParam, result)) {
+        if (ReturnsResultDirectly(message))
+            return static_cast<INT_PTR>(result);
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Offers a child's notification and colour query back to the child; a child
+// that takes it answers non-zero (handled, or its brush).
+bool Dialog::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    HWND child = reinterpret_cast<HWND>(lParam);
+    if (!child || (message != WM_COMMAND && !IsColorMessage(message)))
+        return false;
+    result = SendMessageA(child, REFLECT_BASE + message, wParam, lParam);
+    return result != 0;
+}
+
+} // namespace win

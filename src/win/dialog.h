@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// Messages that a dialog sends back to the child control that caused them,
+// so that a control with behaviour of its own handles its own notifications.
+constexpr UINT REFLECT_BASE = WM_APP + 0x1C00;
+constexpr UINT REFLECTED_COMMAND = REFLECT_BASE + WM_COMMAND;
+constexpr UINT REFLECTED_CTLCOLORSTATIC = REFLECT_BASE + WM_CTLCOLORSTATIC;
+
+// A dialog made from a template, run modally or modelessly. One dialog
+// procedure dispatches to virtual handlers and applies the dialog return
+// rules; no exception ever leaves it.
+class Dialog {
+  public:
+    explicit Dialog(int templateId) : m_templateId(templateId) {}
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog();
+
+    INT_PTR DoModal(HWND owner = nullptr);
+    // Creates the dialog modelessly; the caller runs the messages.
+    HWND Create(HWND owner = nullptr);
+
+    HWND Handle() const { return m_hwnd; }
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+
+  protected:
+    // Return FALSE when the handler set the focus itself.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // A command from a control, menu or accelerator; true when handled.
+    // Unhandled IDOK and IDCANCEL end the dialog with that result.
+    virtual bool OnCommand(int id, int notifyCode, HWND control);
+    // Any other message; true when handled, with the message's result.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    void EndDialog(INT_PTR result);
+
+  private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    int m_templateId;
+    HWND m_hwnd = nullptr;
+    bool m_modal = false;
+};
+
+} // namespace win

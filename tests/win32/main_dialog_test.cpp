@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "no_echo_service.h"
+#include "res/resource.h"
+#include "test_registry.h"
+#include "ui/manager_dialog_win32.h"
+#include "ui/server_list_view_win32.h"
+
+namespace {
+
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* caption; // nullptr: not compared
+    LONG style;
+    RECT dialogUnits; // left, top, width, height
+};
+
+const std::vector<ControlSpec>& MainControls()
+{
+    static const std::vector<ControlSpec> controls = {
+        // The dialog manager turns the list's WS_BORDER into its client edge,
+        // which is checked on its own.
+        {IDC_SERVER_LIST,
+         "SysListView32",
+         "",
+         LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+         {8, 24, 250, 108}},
+        {IDC_PING, "Button", "Ping", BS_PUSHBUTTON | WS_TABSTOP, {8, 136, 35, 15}},
+        {IDC_STARCRAFT, "Button", "StarCraft", BS_PUSHBUTTON | WS_TABSTOP, {48, 136, 35, 15}},
+        {IDC_BLIZZARD_SERVERS, "Button", "Blizzard Servers", BS_PUSHBUTTON | WS_TABSTOP, {8, 4, 55, 15}},
+        {IDC_PRIVATE_SERVERS, "Button", "Private Servers", BS_PUSHBUTTON | WS_TABSTOP, {68, 4, 55, 15}},
+        {IDC_DIABLO, "Button", "Diablo", BS_PUSHBUTTON | WS_TABSTOP, {88, 136, 35, 15}},
+        {IDC_HOMEPAGE_LINK, "Static", VELNOR_HOMEPAGE_URL, SS_NOTIFY | WS_GROUP, {8, 160, 120, 10}},
+        {IDC_MAIL_LINK,
+         "Static",
+         "mailto:" VELNOR_MAINTAINER_EMAIL,
+         SS_NOTIFY | WS_GROUP,
+         {164, 160, 100, 10}},
+        {IDC_ADD_SERVER, "Button", "Add Server", BS_PUSHBUTTON | WS_TABSTOP, {140, 4, 55, 15}},
+        {IDC_DELETE_SERVER, "Button", "Delete Server", BS_PUSHBUTTON | WS_TABSTOP, {200, 4, 55, 15}},
+        {IDC_DELETE_BNCACHE,
+         "Button",
+         "Delete BNCACHE.DAT",
+         BS_AUTOCHECKBOX | WS_TABSTOP,
+         {175, 137, 92, 12}},
+        {IDC_WARCRAFT2, "Button", "Warcraft 2", BS_PUSHBUTTON | WS_TABSTOP, {128, 136, 42, 15}},
+    };
+    return controls;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char text[512] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::string ClassName(HWND hwnd)
+{
+    char name[256] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+RECT ChildRectInParent(HWND child)
+{
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+class MainDialog : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        SeedServerList("127.0.0.1;127.0.0.2;127.0.0.3");
+        ASSERT_NE(dialog.Create(), nullptr);
+        hwnd = dialog.Handle();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(hwnd, id); }
+
+    NoEchoService echo;
+    CManagerDlg dialog{echo};
+    HWND hwnd = nullptr;
+};
+
+TEST_F(MainDialog, WindowHasItsCaptionStylesAndNoSizingOrBoxes)
+{
+    EXPECT_EQ(WindowText(hwnd), "Velnor");
+    LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+TEST_F(MainDialog, EveryControlHasItsIdClassCaptionStyleAndPlace)
+{
+    for (const ControlSpec& spec : MainControls()) {
+        SCOPED_TRACE(spec.id);
+        HWND control = Item(spec.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassName(control), spec.className);
+        EXPECT_EQ(WindowText(control), spec.caption);
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & spec.style, spec.style);
+        RECT expected = {spec.dialogUnits.left, spec.dialogUnits.top,
+                         spec.dialogUnits.left + spec.dialogUnits.right,
+                         spec.dialogUnits.top + spec.dialogUnits.bottom};
+        MapDialogRect(hwnd, &expected);
+        RECT actual = ChildRectInParent(control);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+    }
+    EXPECT_TRUE(GetWindowLongA(Item(IDC_SERVER_LIST), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(MainDialog, ControlsFollowEachOtherInTabOrder)
+{
+    std::vector<int> order;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        order.push_back(GetDlgCtrlID(child));
+    std::vector<int> expected;
+    for (const ControlSpec& spec : MainControls())
+        expected.push_back(spec.id);
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainDialog, ServerViewHasThreeEqualColumnsAndPaleColours)
+{
+    HWND list = Item(IDC_SERVER_LIST);
+    RECT rect;
+    GetWindowRect(list, &rect);
+    int width = (rect.right - rect.left) / 3 - 2;
+    const char* titles[] = {"Server", "Description", "Ping Time (ms)"};
+    for (int column = 0; column < 3; ++column) {
+        char title[64] = "";
+        LVCOLUMNA info{};
+        info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        info.pszText = title;
+        info.cchTextMax = sizeof title;
+        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
+        EXPECT_STREQ(title, titles[column]);
+        EXPECT_EQ(info.cx, width);
+        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+    }
+    EXPECT_EQ(ListView_GetBkColor(list), SERVER_VIEW_BKCOLOR);
+    EXPECT_EQ(ListView_GetTextBkColor(list), SERVER_VIEW_BKCOLOR);
+}
+
+TEST_F(MainDialog, EditingButtonsStartDisabledAndTheRestEnabled)
+{
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_ADD_SERVER)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_DELETE_SERVER)));
+    for (int id : {IDC_PING, IDC_STARCRAFT, IDC_DIABLO, IDC_WARCRAFT2, IDC_BLIZZARD_SERVERS,
+                   IDC_PRIVATE_SERVERS, IDC_DELETE_BNCACHE})
+        EXPECT_TRUE(IsWindowEnabled(Item(id))) << id;
+    EXPECT_EQ(IsDlgButtonChecked(hwnd, IDC_DELETE_BNCACHE), BST_UNCHECKED);
+}
+
+TEST_F(MainDialog, EnterAndEscLeaveTheWindowOpen)
+{
+    SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    SendMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+TEST_F(MainDialog, CloseCommandEndsTheWindow)
+{
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
+{
+    NMLISTVIEW click{};
+    click.hdr.hwndFrom = Item(IDC_SERVER_LIST);
+    click.hdr.idFrom = IDC_SERVER_LIST;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iSubItem = COLUMN_PING;
+    ServerListView view;
+    view.Attach(Item(IDC_SERVER_LIST));
+    std::vector<std::string> before;
+    for (int row = 0; row < view.RowCount(); ++row)
+        before.push_back(view.CellText(row, COLUMN_SERVER));
+    SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
+    for (int row = 0; row < view.RowCount(); ++row)
+        EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+}
+
+TEST_F(MainDialog, SystemMenuEndsWithTheAboutItem)
+{
+    HMENU menu = GetSystemMenu(hwnd, FALSE);
+    int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    char text[64] = "";
+    GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&About Velnor...");
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT));
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+// Closes the About box from inside its modal loop and records what it saw.
+std::vector<std::string> g_aboutTexts;
+
+void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND about = FindWindowA(nullptr, "About Velnor");
+    if (!about)
+        return;
+    KillTimer(nullptr, timer);
+    g_aboutTexts.push_back(WindowText(GetDlgItem(about, IDOK)));
+    SendMessageA(about, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(MainDialog, EverySystemCommandFrom0x10To0x1FOpensTheAboutBox)
+{
+    for (UINT command : {0x0010u, 0x0017u, 0x001Fu}) {
+        g_aboutTexts.clear();
+        SetTimer(nullptr, 0, 50, CloseAboutBox);
+        SendMessageA(hwnd, WM_SYSCOMMAND, command, 0);
+        ASSERT_EQ(g_aboutTexts.size(), 1u) << command;
+        EXPECT_EQ(g_aboutTexts[0], "OK");
+    }
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+} // namespace
