@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "lists/private_list_file.h"
 #include "lists/server_list.h"
 
 class Clock;
@@ -48,6 +49,7 @@ class ManagerCommands {
     void SavePrivateListIfCurrent();
 
     Platform m_platform;
+    CPrivateListFile m_privateListFile{m_platform.files, m_platform.user};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

@@ -1,7 +1,83 @@
+#include "lists/new_server_check.h"
+#include "platform/user.h"
+#include "res/resource.h"
 #include "ui/manager_commands.h"
+#include "ui/ping_text.h"
+#include "ui/server_view.h"
 
-void ManagerCommands::SavePrivateListIfCurrent() {}
-void ManagerCommands::OnBlizzardServers() {}
-void ManagerCommands::OnPrivateServers() {}
-void ManagerCommands::OnAddServer() {}
-void ManagerCommands::OnDeleteServer() {}
+namespace {
+
+void EnableEditing(User& user, bool enabled)
+{
+    user.EnableButton(IDC_ADD_SERVER, enabled);
+    user.EnableButton(IDC_DELETE_SERVER, enabled);
+}
+
+// The servers in the order the view shows them, with the times it shows.
+void ReadListFromView(const ServerView& view, CServerList& list)
+{
+    list.RemoveAll();
+    for (int row = 0; row < view.RowCount(); ++row)
+        list.Add({view.CellText(row, COLUMN_SERVER), view.CellText(row, COLUMN_DESCRIPTION),
+                  PingValue(view.CellText(row, COLUMN_PING))});
+}
+
+} // namespace
+
+void ManagerCommands::SavePrivateListIfCurrent()
+{
+    if (IsPrivateListCurrent())
+        m_privateListFile.SavePrivateList(m_privateList);
+}
+
+void ManagerCommands::OnBlizzardServers()
+{
+    EnableEditing(m_platform.user, false);
+    SavePrivateListIfCurrent();
+    FillServerView(m_publicList, m_platform.view);
+    m_currentList = &m_publicList;
+    SortServerViewByPing(m_platform.view);
+}
+
+// Pressed while the private list is shown, this writes it out and reads it
+// back, which drops its measured times.
+void ManagerCommands::OnPrivateServers()
+{
+    EnableEditing(m_platform.user, true);
+    SavePrivateListIfCurrent();
+    m_privateList.RemoveAll();
+    m_privateListFile.LoadPrivateList(m_privateList);
+    FillServerView(m_privateList, m_platform.view);
+    m_currentList = &m_privateList;
+    SortServerViewByPing(m_platform.view);
+}
+
+void ManagerCommands::OnAddServer()
+{
+    if (!IsPrivateListCurrent())
+        return;
+    std::optional<NewServer> server = m_platform.user.PromptAddServer(
+        [this](const NewServer& typed) { return CheckNewServer(typed, m_privateList); });
+    if (!server || !m_privateList.Add({server->name, server->description, 0}))
+        return;
+    FillServerView(m_privateList, m_platform.view);
+    m_privateListFile.SavePrivateList(m_privateList);
+}
+
+// The list takes over the view's order, so a list sorted by a ping run is
+// stored sorted.
+void ManagerCommands::OnDeleteServer()
+{
+    // The button is disabled for the public list; rebuilding the private
+    // list from the public rows would overwrite the user's file.
+    if (!IsPrivateListCurrent())
+        return;
+    int row = m_platform.view.SelectedRow();
+    if (row < 0)
+        return;
+    m_platform.view.DeleteRow(row);
+    m_platform.view.Repaint();
+    ReadListFromView(m_platform.view, m_privateList);
+    FillServerView(m_privateList, m_platform.view);
+    m_privateListFile.SavePrivateList(m_privateList);
+}

@@ -1,6 +1,7 @@
 #include "ui/manager_dialog_win32.h"
 
 #include "app/about_dialog_win32.h"
+#include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
 
@@ -45,9 +46,9 @@ void CManagerDlg::ShowWarning(const std::string& text)
     win::ShowMessageBox(Handle(), text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck&)
+std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck& check)
 {
-    return std::nullopt;
+    return RunAddServerDialog(Handle(), check);
 }
 
 void CManagerDlg::EnableButton(int controlId, bool enabled)

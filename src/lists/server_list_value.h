@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Where the game clients keep the servers they connect to.
+constexpr const char* SERVER_LIST_KEY = "Software\\Battle.Net\\Configuration";
+constexpr const char* SERVER_LIST_VALUE = "Server List";
+
+// The server names of a "Server List" value, ';'-separated. Splitting
+// stops at a ';' that starts the rest: "A;;B" gives "A" and ";B". The
+// last name is whatever remains, possibly empty.
+std::vector<std::string> SplitServerList(const std::string& value);

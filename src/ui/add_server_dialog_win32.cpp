@@ -1,0 +1,54 @@
+#include "ui/add_server_dialog_win32.h"
+
+#include <utility>
+
+#include "res/resource.h"
+#include "win/message_box.h"
+
+namespace {
+
+std::string ItemText(HWND item)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+CAddServerDlg::CAddServerDlg(NewServerCheck check) : win::Dialog(IDD_ADD_SERVER), m_check(std::move(check)) {}
+
+CAddServerDlg::~CAddServerDlg() = default;
+
+BOOL CAddServerDlg::OnInitDialog()
+{
+    SetFocus(Item(IDC_NEW_SERVER_NAME));
+    return FALSE;
+}
+
+bool CAddServerDlg::OnCommand(int id, int notifyCode, HWND control)
+{
+    if (id != IDOK)
+        return win::Dialog::OnCommand(id, notifyCode, control);
+    DoDataExchange();
+    std::string refusal = m_check({m_serverName, m_description});
+    if (refusal.empty())
+        EndDialog(IDOK);
+    else
+        win::ShowMessageBox(Handle(), refusal, MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
+
+void CAddServerDlg::DoDataExchange()
+{
+    m_description = ItemText(Item(IDC_NEW_SERVER_DESCRIPTION));
+    m_serverName = ItemText(Item(IDC_NEW_SERVER_NAME));
+}
+
+std::optional<NewServer> RunAddServerDialog(HWND owner, const NewServerCheck& check)
+{
+    CAddServerDlg dialog(check);
+    if (dialog.DoModal(owner) != IDOK)
+        return std::nullopt;
+    return NewServer{dialog.m_serverName, dialog.m_description};
+}

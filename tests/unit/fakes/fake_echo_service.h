@@ -1,0 +1,168 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ping/echo_service.h"
+#include "platform/clock.h"
+
+// A network made of scripted replies and a resolver made of a table. Its
+// "threads" run only when the test says so, or once the clock given to it
+// reaches the time chosen for them, so every interleaving is deterministic.
+class FakeEchoService : public EchoService {
+  public:
+    static constexpr std::uint32_t TIMED_OUT = 11010;
+    static constexpr int HOST_NOT_FOUND = 11001;
+
+    struct Echo {
+        IPv4Address destination;
+        std::int32_t timeoutMs;
+    };
+
+    explicit FakeEchoService(Clock* clock = nullptr) : clock_(clock) {}
+
+    // The address as inet_addr gives it: the four bytes in text order.
+    static IPv4Address Address(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d)
+    {
+        return a | b << 8 | c << 16 | static_cast<IPv4Address>(d) << 24;
+    }
+    static EchoReply Answer(std::uint32_t milliseconds) { return {ECHO_ANSWERED, milliseconds}; }
+    static EchoReply NoAnswer() { return {TIMED_OUT, 0}; }
+
+    std::unique_ptr<EchoSession> OpenSession() override
+    {
+        if (!icmpAvailable)
+            return nullptr;
+        ++sessionsOpened;
+        return std::make_unique<Session>(*this);
+    }
+    IPv4Address InetAddr(const char* text) override
+    {
+        unsigned a, b, c, d;
+        char rest;
+        if (std::sscanf(text, "%3u.%3u.%3u.%3u%c", &a, &b, &c, &d, &rest) != 4 || a > 255 || b > 255 ||
+            c > 255 || d > 255)
+            return ADDRESS_NONE;
+        return Address(a, b, c, d);
+    }
+    int StartSockets() override
+    {
+        ++socketStarts;
+        return socketStartError;
+    }
+    std::optional<IPv4Address> GetHostByName(const char* name) override
+    {
+        lookups.push_back(name);
+        auto it = names.find(name);
+        if (it == names.end())
+            return std::nullopt;
+        return it->second;
+    }
+    int LastSocketError() override { return HOST_NOT_FOUND; }
+    void CleanupSockets() override { ++socketCleanups; }
+    bool StartThread(ThreadProc proc, void* parameter) override
+    {
+        if (!threadsAvailable)
+            return false;
+        std::uint32_t delay = threadsStarted < runDelays.size() ? runDelays[threadsStarted] : 0;
+        if (onThreadStart)
+            onThreadStart();
+        pending_.push_back({proc, parameter, Now() + delay});
+        ++threadsStarted;
+        return true;
+    }
+
+    // Runs every started thread that has not run yet.
+    void RunAllThreads()
+    {
+        while (!pending_.empty())
+            RunPending(0);
+    }
+    // Runs the threads whose time has come on the clock.
+    void RunDueThreads()
+    {
+        for (size_t i = 0; i < pending_.size();) {
+            if (pending_[i].runAt <= Now())
+                RunPending(i);
+            else
+                ++i;
+        }
+    }
+    size_t PendingThreads() const { return pending_.size(); }
+
+    // What each destination answers, attempt by attempt; an attempt beyond
+    // the script goes unanswered.
+    std::map<IPv4Address, std::deque<EchoReply>> replies;
+    std::map<std::string, IPv4Address> names;
+    // How long after its start the n-th thread runs, on the clock; 0 when
+    // not given.
+    std::vector<std::uint32_t> runDelays;
+    bool icmpAvailable = true;
+    bool threadsAvailable = true;
+    // A session that throws on its first echo, as a failing platform might.
+    bool echoThrows = false;
+    int socketStartError = 0;
+
+    std::vector<Echo> sent;
+    std::vector<std::string> lookups;
+    std::vector<std::uint32_t> exitCodes;
+    int sessionsOpened = 0;
+    int sessionsClosed = 0;
+    int socketStarts = 0;
+    int socketCleanups = 0;
+    size_t threadsStarted = 0;
+    std::function<void()> onThreadStart;
+    std::function<void()> onSessionClosed;
+
+  private:
+    struct Thread {
+        ThreadProc proc;
+        void* parameter;
+        std::uint32_t runAt;
+    };
+
+    class Session : public EchoSession {
+      public:
+        explicit Session(FakeEchoService& echo) : echo_(echo) {}
+        ~Session() override
+        {
+            ++echo_.sessionsClosed;
+            if (echo_.onSessionClosed)
+                echo_.onSessionClosed();
+        }
+        EchoReply SendEcho(IPv4Address destination, std::int32_t timeoutMs) override
+        {
+            if (echo_.echoThrows)
+                throw std::runtime_error("echo failed");
+            echo_.sent.push_back({destination, timeoutMs});
+            std::deque<EchoReply>& script = echo_.replies[destination];
+            if (script.empty())
+                return NoAnswer();
+            EchoReply reply = script.front();
+            script.pop_front();
+            return reply;
+        }
+
+      private:
+        FakeEchoService& echo_;
+    };
+
+    std::uint32_t Now() const { return clock_ ? clock_->TickCount() : 0; }
+    void RunPending(size_t index)
+    {
+        Thread thread = pending_[index];
+        pending_.erase(pending_.begin() + index);
+        exitCodes.push_back(thread.proc(thread.parameter));
+    }
+
+    Clock* clock_;
+    std::vector<Thread> pending_;
+};

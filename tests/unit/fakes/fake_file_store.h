@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_store.h"
+
+// Files in memory, stored as Windows' text mode stores them: a newline
+// written becomes CR LF on disk, and reads give the bytes as stored.
+class FakeFileStore : public FileStore {
+  public:
+    std::string WindowsDirectory() override { return windowsDirectory; }
+    std::optional<std::string> ReadFile(const std::string& path) override
+    {
+        calls.push_back("read " + path);
+        auto it = files.find(path);
+        if (it == files.end() || unreadable)
+            return std::nullopt;
+        return it->second;
+    }
+    bool CreateEmptyFile(const std::string& path) override
+    {
+        calls.push_back("create " + path);
+        if (failCreate || files.count(path))
+            return false;
+        files[path] = "";
+        return true;
+    }
+    bool WriteWholeFile(const std::string& path, const std::string& text) override
+    {
+        calls.push_back("write " + path);
+        if (events)
+            events->push_back("replace " + path);
+        if (failReplace)
+            return false;
+        files[path] = OnDisk(text);
+        return true;
+    }
+
+    static std::string OnDisk(const std::string& text)
+    {
+        std::string stored;
+        for (char c : text) {
+            if (c == '\n')
+                stored += '\r';
+            stored += c;
+        }
+        return stored;
+    }
+
+    std::string windowsDirectory = "C:\\WINDOWS";
+    std::map<std::string, std::string> files;
+    bool unreadable = false;
+    bool failCreate = false;
+    bool failReplace = false;
+    std::vector<std::string> calls;
+    // When set, replacements are also logged here, in one log shared with
+    // other fakes, for tests of the order of effects across seams.
+    std::vector<std::string>* events = nullptr;
+};

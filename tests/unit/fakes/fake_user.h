@@ -1,0 +1,56 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/user.h"
+
+// Records every message and button state; answers prompts from a queue.
+class FakeUser : public User {
+  public:
+    void ShowMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        if (events)
+            events->push_back("message " + text);
+    }
+    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    std::optional<NewServer> PromptAddServer(const NewServerCheck& check) override
+    {
+        ++prompts;
+        if (typed.empty())
+            return std::nullopt;
+        NewServer server = typed.front();
+        typed.erase(typed.begin());
+        refusal = check(server);
+        if (!refusal.empty())
+            return std::nullopt;
+        return server;
+    }
+    void EnableButton(int controlId, bool enabled) override { enabled_[controlId] = enabled; }
+    bool IsDeleteCacheChecked() override { return deleteCacheChecked; }
+
+    bool IsEnabled(int controlId) const
+    {
+        auto it = enabled_.find(controlId);
+        return it == enabled_.end() || it->second;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> warnings;
+    // What the user types into the Add Server dialog, one per prompt; an
+    // empty queue means the user cancels.
+    std::vector<NewServer> typed;
+    // The check's answer to the last typed server.
+    std::string refusal;
+    int prompts = 0;
+    bool deleteCacheChecked = false;
+    // When set, messages are also logged here, in one log shared with other
+    // fakes.
+    std::vector<std::string>* events = nullptr;
+
+  private:
+    std::map<int, bool> enabled_;
+};

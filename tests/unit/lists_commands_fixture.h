@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_echo_service.h"
+#include "fakes/fake_file_store.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_server_view.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_user.h"
+#include "res/resource.h"
+#include "ui/manager_commands.h"
+
+// The main window's commands on an in-memory machine whose "Server List"
+// holds two loopback servers and whose private file holds three servers.
+struct ListCommandsTest : ::testing::Test {
+    static constexpr const char* PATH = "C:\\WINDOWS\\VELNOR.INI";
+
+    ListCommandsTest()
+    {
+        registry.Put(RegistryRoot::LocalMachine, "Software\\Battle.Net\\Configuration", "Server List",
+                     "127.0.0.1;127.0.0.2");
+        files.files[PATH] = "127.0.0.10           ten\r\n"
+                            "127.0.0.11           eleven\r\n"
+                            "127.0.0.12           twelve\r\n";
+        commands.InitServerView();
+    }
+
+    std::vector<std::string> ShownServers() const { return view.Column(COLUMN_SERVER); }
+    bool EditingEnabled() const
+    {
+        bool add = user.IsEnabled(IDC_ADD_SERVER);
+        EXPECT_EQ(add, user.IsEnabled(IDC_DELETE_SERVER));
+        return add;
+    }
+    int Saves() const
+    {
+        int saves = 0;
+        for (const std::string& call : files.calls)
+            saves += call.rfind("write ", 0) == 0;
+        return saves;
+    }
+    std::string File() const { return files.files.at(PATH); }
+    void SetPing(int row, const std::string& text) { view.rows.at(row)[COLUMN_PING] = text; }
+
+    FakeServerView view;
+    FakeUser user;
+    FakeRegistry registry;
+    FakeFileStore files;
+    FakeShell shell;
+    FakeClock clock;
+    FakeEchoService echo;
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+};

@@ -1,0 +1,147 @@
+#include "lists_commands_fixture.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct EditCommandsTest : ListCommandsTest {
+    EditCommandsTest()
+    {
+        commands.OnPrivateServers();
+        files.calls.clear();
+    }
+};
+
+TEST_F(EditCommandsTest, AddAppendsTheServerUnsortedAndSavesAtOnce)
+{
+    SetPing(0, "300");
+    user.typed.push_back({"127.0.0.20", "twenty  "});
+    commands.OnAddServer();
+    EXPECT_EQ(ShownServers(), (Names{"127.0.0.10", "127.0.0.11", "127.0.0.12", "127.0.0.20"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Names{"0", "0", "0", "0"}));
+    EXPECT_EQ(Saves(), 1);
+    EXPECT_EQ(File().substr(File().rfind("127.0.0.20")), "127.0.0.20           twenty  \r\n");
+    EXPECT_TRUE(user.refusal.empty());
+}
+
+TEST_F(EditCommandsTest, AddWithBothFieldsEmptyWritesALineOfSpaces)
+{
+    user.typed.push_back({"", ""});
+    commands.OnAddServer();
+    EXPECT_EQ(ShownServers().back(), "");
+    EXPECT_EQ(File().substr(File().size() - 23), std::string(21, ' ') + "\r\n");
+}
+
+TEST_F(EditCommandsTest, CancelChangesNothingAndWritesNothing)
+{
+    commands.OnAddServer();
+    EXPECT_EQ(user.prompts, 1);
+    EXPECT_EQ(ShownServers().size(), 3u);
+    EXPECT_TRUE(files.calls.empty());
+}
+
+TEST_F(EditCommandsTest, AddOnThePublicListDoesNothing)
+{
+    commands.OnBlizzardServers();
+    files.calls.clear();
+    user.typed.push_back({"127.0.0.20", ""});
+    commands.OnAddServer();
+    EXPECT_EQ(user.prompts, 0);
+    EXPECT_TRUE(files.calls.empty());
+}
+
+TEST_F(EditCommandsTest, AddRefusesWhatTheFileOrTheGamesCannotTake)
+{
+    const NewServer refused[] = {{"two words", ""},     {"tab\tbed", ""},
+                                 {" leading", ""},      {std::string(128, 'n'), ""},
+                                 {"ok", "line\nbreak"}, {"ok", "carriage\rreturn"}};
+    for (const NewServer& server : refused) {
+        user.typed.push_back(server);
+        commands.OnAddServer();
+        EXPECT_FALSE(user.refusal.empty()) << server.name << "/" << server.description;
+    }
+    EXPECT_EQ(ShownServers().size(), 3u);
+    EXPECT_TRUE(files.calls.empty());
+
+    user.typed.push_back({std::string(127, 'n'), "  spaces and\ttabs are fine here "});
+    commands.OnAddServer();
+    EXPECT_TRUE(user.refusal.empty());
+    EXPECT_EQ(ShownServers().size(), 4u);
+}
+
+TEST_F(EditCommandsTest, AddRefusesAHundredAndFirstServer)
+{
+    for (int i = 3; i < MAX_SERVERS; ++i) {
+        user.typed.push_back({"s" + std::to_string(i), ""});
+        commands.OnAddServer();
+    }
+    ASSERT_EQ(ShownServers().size(), 100u);
+    ASSERT_TRUE(user.refusal.empty());
+    files.calls.clear();
+    user.typed.push_back({"one-too-many", ""});
+    commands.OnAddServer();
+    EXPECT_NE(user.refusal.find("100"), std::string::npos);
+    EXPECT_EQ(ShownServers().size(), 100u);
+    EXPECT_TRUE(files.calls.empty());
+}
+
+TEST_F(EditCommandsTest, DeleteWithoutSelectionDoesNothingNotEvenASave)
+{
+    commands.OnDeleteServer();
+    EXPECT_EQ(ShownServers().size(), 3u);
+    EXPECT_EQ(view.repaints, 0);
+    EXPECT_TRUE(files.calls.empty());
+}
+
+TEST_F(EditCommandsTest, DeleteAfterASortStoresTheShownOrderAndKeepsTheTimes)
+{
+    SetPing(0, "N/A");
+    SetPing(1, "40");
+    SetPing(2, "15");
+    SortServerViewByPing(view);
+    ASSERT_EQ(ShownServers(), (Names{"127.0.0.12", "127.0.0.11", "127.0.0.10"}));
+    view.selected = 1;
+
+    commands.OnDeleteServer();
+    EXPECT_EQ(view.repaints, 1);
+    EXPECT_EQ(ShownServers(), (Names{"127.0.0.12", "127.0.0.10"}));
+    EXPECT_EQ(view.Column(COLUMN_DESCRIPTION), (Names{"twelve", "ten"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Names{"15", "N/A"}));
+    EXPECT_EQ(commands.CurrentList().GetAt(1).pingTime, PING_UNREACHABLE);
+    EXPECT_EQ(File(), "127.0.0.12           twelve\r\n"
+                      "127.0.0.10           ten\r\n");
+}
+
+TEST_F(EditCommandsTest, DeletingTheOnlyRowLeavesAnEmptyListAndFile)
+{
+    commands.OnBlizzardServers();
+    files.files[PATH] = "only x\r\n";
+    commands.OnPrivateServers();
+    view.selected = 0;
+    commands.OnDeleteServer();
+    EXPECT_TRUE(ShownServers().empty());
+    EXPECT_EQ(commands.CurrentList().GetUpperBound(), -1);
+    EXPECT_EQ(File(), "");
+}
+
+TEST_F(EditCommandsTest, DeleteOnThePublicListLeavesThePrivateFileAlone)
+{
+    commands.OnBlizzardServers();
+    files.calls.clear();
+    view.selected = 0;
+    commands.OnDeleteServer();
+    EXPECT_EQ(ShownServers(), (Names{"127.0.0.1", "127.0.0.2"}));
+    EXPECT_TRUE(files.calls.empty());
+}
+
+TEST_F(EditCommandsTest, AFailedSaveKeepsTheEditInMemoryAndOnScreen)
+{
+    files.failReplace = true;
+    user.typed.push_back({"127.0.0.20", ""});
+    commands.OnAddServer();
+    EXPECT_EQ(ShownServers().back(), "127.0.0.20");
+    EXPECT_EQ(user.messages, Names{std::string("Can't create ") + PATH});
+    EXPECT_EQ(File().find("127.0.0.20"), std::string::npos);
+}
+
+} // namespace

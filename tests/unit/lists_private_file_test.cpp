@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_file_store.h"
+#include "fakes/fake_user.h"
+#include "lists/private_list_file.h"
+#include "lists/private_list_format.h"
+#include "lists/server_list.h"
+
+namespace {
+
+const std::string PATH = "C:\\WINDOWS\\VELNOR.INI";
+
+struct Server {
+    std::string name;
+    std::string description;
+    bool operator==(const Server& other) const
+    {
+        return name == other.name && description == other.description;
+    }
+};
+
+void PrintTo(const Server& server, std::ostream* out)
+{
+    *out << "{\"" << server.name << "\", \"" << server.description << "\"}";
+}
+
+std::vector<Server> Servers(const CServerList& list)
+{
+    std::vector<Server> servers;
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        servers.push_back({list.GetAt(i).serverName, list.GetAt(i).description});
+    return servers;
+}
+
+TEST(PrivateListLine, NameIsPaddedToTwentyOneCharactersOrFollowedByOneSpace)
+{
+    EXPECT_EQ(FormatPrivateListLine({"gamehost", "Clan server", 5}), "gamehost             Clan server\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(20, 'n'), "d", 0}), std::string(20, 'n') + " d\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(21, 'n'), "d", 0}), std::string(21, 'n') + " d\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(30, 'n'), "d", 0}), std::string(30, 'n') + " d\n");
+    EXPECT_EQ(FormatPrivateListLine({"", "", 0}), std::string(21, ' ') + "\n");
+}
+
+TEST(PrivateListLine, ParsesNameUpToTheFirstSpaceAndTheRestWithoutLeadingWhiteSpace)
+{
+    struct Case {
+        std::string line;
+        Server server;
+    } cases[] = {
+        {"gamehost             Clan server", {"gamehost", "Clan server"}},
+        {"host \t  several   spaces inside  ", {"host", "several   spaces inside  "}},
+        {"alone", {"alone", ""}},
+        {"alone\t\v\f\r", {"alone", ""}},
+        {" leading", {"", "leading"}},
+        {"", {"", ""}},
+        {std::string(21, ' '), {"", ""}},
+        {"tab\tname rest", {"tab\tname", "rest"}},
+    };
+    for (const Case& c : cases) {
+        ServerEntry entry = ParsePrivateListLine(c.line);
+        EXPECT_EQ((Server{entry.serverName, entry.description}), c.server) << "line: " << c.line;
+        EXPECT_EQ(entry.pingTime, 0);
+    }
+}
+
+TEST(PrivateListLines, SplitAtNewlinesDroppingOneCarriageReturnEach)
+{
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitPrivateListLines(""), Lines{});
+    EXPECT_EQ(SplitPrivateListLines("a\n"), Lines{"a"});
+    EXPECT_EQ(SplitPrivateListLines("a\nlast"), (Lines{"a", "last"}));
+    EXPECT_EQ(SplitPrivateListLines("a\r\nb\r\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(SplitPrivateListLines("a\r\r\n"), Lines{"a\r"});
+    EXPECT_EQ(SplitPrivateListLines("\n\n"), (Lines{"", ""}));
+    EXPECT_EQ(SplitPrivateListLines("mid\rline\n"), Lines{"mid\rline"});
+}
+
+struct PrivateListFileTest : ::testing::Test {
+    std::vector<Server> Load()
+    {
+        list.RemoveAll();
+        file.LoadPrivateList(list);
+        return Servers(list);
+    }
+    void Save(const std::vector<Server>& servers)
+    {
+        CServerList toSave;
+        for (const Server& server : servers)
+            toSave.Add({server.name, server.description, 42});
+        file.SavePrivateList(toSave);
+    }
+
+    FakeFileStore files;
+    FakeUser user;
+    CPrivateListFile file{files, user};
+    CServerList list;
+};
+
+TEST_F(PrivateListFileTest, LivesInTheWindowsDirectoryOrTheRootWithoutOne)
+{
+    EXPECT_EQ(file.Path(), PATH);
+    files.windowsDirectory = "";
+    EXPECT_EQ(file.Path(), "\\VELNOR.INI");
+}
+
+TEST_F(PrivateListFileTest, SavedServersReadBackTheSameWithoutTheirTimes)
+{
+    std::vector<Server> servers = {{"gamehost", "Clan server"},
+                                   {std::string(20, 'a'), "twenty"},
+                                   {std::string(21, 'b'), "twenty-one"},
+                                   {std::string(40, 'c'), "forty, trailing spaces kept  "},
+                                   {"", ""},
+                                   {"127.0.0.1", ""},
+                                   {"", "no name"}};
+    Save(servers);
+    EXPECT_EQ(files.files[PATH].substr(0, 34), "gamehost             Clan server\r\n");
+    EXPECT_EQ(Load(), servers);
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        EXPECT_EQ(list.GetAt(i).pingTime, 0);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrivateListFileTest, ReadsHandWrittenFiles)
+{
+    files.files[PATH] = "alone\n"
+                        " starts with a space\n"
+                        "\n"
+                        "host    several spaces\r\n"
+                        "last-without-newline";
+    EXPECT_EQ(Load(), (std::vector<Server>{{"alone", ""},
+                                           {"", "starts with a space"},
+                                           {"", ""},
+                                           {"host", "several spaces"},
+                                           {"last-without-newline", ""}}));
+}
+
+TEST_F(PrivateListFileTest, LongLinesAreReadWhole)
+{
+    const std::string name(100, 'n');
+    const std::string description(200, 'd');
+    files.files[PATH] = name + " " + description + "\n";
+    EXPECT_EQ(Load(), (std::vector<Server>{{name, description}}));
+}
+
+TEST_F(PrivateListFileTest, AMissingFileIsCreatedEmptyWithoutAWord)
+{
+    EXPECT_TRUE(Load().empty());
+    EXPECT_EQ(files.files.at(PATH), "");
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrivateListFileTest, AFileThatCanBeNeitherReadNorCreatedIsReported)
+{
+    files.failCreate = true;
+    EXPECT_TRUE(Load().empty());
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + PATH});
+}
+
+TEST_F(PrivateListFileTest, AnExistingUnreadableFileIsNeverEmptied)
+{
+    files.files[PATH] = "precious x\n";
+    files.unreadable = true;
+    EXPECT_TRUE(Load().empty());
+    EXPECT_EQ(files.files[PATH], "precious x\n");
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + PATH});
+}
+
+TEST_F(PrivateListFileTest, SavingAnEmptyListLeavesAnEmptyFile)
+{
+    files.files[PATH] = "old x\n";
+    Save({});
+    EXPECT_EQ(files.files[PATH], "");
+}
+
+TEST_F(PrivateListFileTest, AFailedSaveKeepsTheOldFileAndTellsTheUser)
+{
+    files.files[PATH] = "old x\r\n";
+    files.failReplace = true;
+    Save({{"new", "y"}});
+    EXPECT_EQ(files.files[PATH], "old x\r\n");
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + PATH});
+}
+
+TEST_F(PrivateListFileTest, MoreThanAHundredLinesShowTheFirstHundredAndSavesKeepTheRest)
+{
+    std::string text;
+    for (int i = 0; i < 130; ++i)
+        text += "s" + std::to_string(i) + "   line " + std::to_string(i) + "\r\n";
+    files.files[PATH] = text;
+
+    std::vector<Server> shown = Load();
+    ASSERT_EQ(shown.size(), 100u);
+    EXPECT_EQ(shown.back(), (Server{"s99", "line 99"}));
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_NE(user.messages[0].find("first 100"), std::string::npos);
+
+    // The user deletes the first server: the 101st line moves up, no line
+    // beyond is lost or rewritten.
+    shown.erase(shown.begin());
+    Save(shown);
+    std::string saved = files.files[PATH];
+    EXPECT_EQ(saved.substr(saved.find("s100 ")), text.substr(text.find("s100 ")));
+    std::vector<Server> reloaded = Load();
+    EXPECT_EQ(reloaded.front(), (Server{"s1", "line 1"}));
+    EXPECT_EQ(reloaded.back(), (Server{"s100", "line 100"}));
+    EXPECT_EQ(user.messages.size(), 2u);
+}
+
+TEST_F(PrivateListFileTest, ALoadForgetsTheLinesBeyondAnEarlierLoad)
+{
+    std::string text;
+    for (int i = 0; i < 101; ++i)
+        text += "s" + std::to_string(i) + "\n";
+    files.files[PATH] = text;
+    Load();
+    files.files[PATH] = "short x\n";
+    Load();
+    file.SavePrivateList(list);
+    EXPECT_EQ(files.files[PATH], FakeFileStore::OnDisk(FormatPrivateListLine({"short", "x", 0})));
+}
+
+TEST_F(PrivateListFileTest, CarriageReturnsInsideTheTextSurviveARoundTrip)
+{
+    files.files[PATH] = "cr\rname desc\r\r\nend\r\r\n";
+    std::vector<Server> first = Load();
+    EXPECT_EQ(first, (std::vector<Server>{{"cr\rname", "desc\r"}, {"end", ""}}));
+    file.SavePrivateList(list);
+    EXPECT_EQ(Load(), first);
+}
+
+} // namespace

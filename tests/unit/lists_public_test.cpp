@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_registry.h"
+#include "lists/default_server_list.h"
+#include "lists/public_list.h"
+#include "lists/server_list.h"
+#include "lists/server_list_value.h"
+
+namespace {
+
+const RegistryRoot HKLM = RegistryRoot::LocalMachine;
+const std::string CONFIGURATION = "Software\\Battle.Net\\Configuration";
+
+std::vector<std::string> Names(const CServerList& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        names.push_back(list.GetAt(i).serverName);
+    return names;
+}
+
+struct SplitCase {
+    std::string value;
+    std::vector<std::string> names;
+};
+
+class SplitServerListTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitServerListTest, GivesTheNamesOfTheTable)
+{
+    EXPECT_EQ(SplitServerList(GetParam().value), GetParam().names);
+}
+
+INSTANTIATE_TEST_SUITE_P(ValueShapes, SplitServerListTest,
+                         ::testing::Values(SplitCase{"A;B;C", {"A", "B", "C"}},
+                                           SplitCase{"A;B;", {"A", "B", ""}},
+                                           SplitCase{";A;B", {"", "A", "B"}}, SplitCase{"A;;B", {"A", ";B"}},
+                                           SplitCase{"A;", {"A", ""}}, SplitCase{";", {"", ""}},
+                                           SplitCase{"A", {"A"}}, SplitCase{"", {""}},
+                                           SplitCase{"A;B;;C;D", {"A", "B", ";C;D"}},
+                                           SplitCase{";;", {"", ";"}}));
+
+struct PublicListTest : ::testing::Test {
+    std::string Value() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
+    void Load() { LoadPublicList(registry, list); }
+
+    FakeRegistry registry;
+    CServerList list;
+};
+
+TEST_F(PublicListTest, EveryEntryIsABlizzServerNotYetPinged)
+{
+    registry.Put(HKLM, CONFIGURATION, "Server List", "a.example;b.example");
+    Load();
+    ASSERT_EQ(list.GetUpperBound(), 1);
+    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+        EXPECT_EQ(list.GetAt(i).description, "Blizz Server");
+        EXPECT_EQ(list.GetAt(i).pingTime, 0);
+    }
+    EXPECT_TRUE(registry.writes.empty());
+}
+
+TEST_F(PublicListTest, ASingleNameIsReplacedByTheDefaultListWhichIsShown)
+{
+    registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1");
+    Load();
+    EXPECT_EQ(Value(), DEFAULT_SERVER_LIST);
+    EXPECT_EQ(Names(list), SplitServerList(DEFAULT_SERVER_LIST));
+    // Read, written, then read back: what is shown is what the games see.
+    EXPECT_EQ(registry.reads.size(), 2u);
+}
+
+TEST_F(PublicListTest, AnEmptyValueIsSeededToo)
+{
+    registry.Put(HKLM, CONFIGURATION, "Server List", "");
+    Load();
+    EXPECT_EQ(Value(), DEFAULT_SERVER_LIST);
+    EXPECT_EQ(list.GetUpperBound(), 8);
+}
+
+TEST_F(PublicListTest, WithoutTheKeyNothingIsStoredAndOneEmptyNameIsShown)
+{
+    Load();
+    EXPECT_EQ(registry.writes.size(), 1u);
+    EXPECT_TRUE(registry.values.empty());
+    EXPECT_EQ(Names(list), std::vector<std::string>{""});
+}
+
+TEST_F(PublicListTest, AValueEndingInSeparatorKeepsItsFormAndShowsAnEmptyRow)
+{
+    registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1;127.0.0.2;");
+    Load();
+    EXPECT_EQ(Value(), "127.0.0.1;127.0.0.2;");
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"127.0.0.1", "127.0.0.2", ""}));
+}
+
+TEST_F(PublicListTest, AppendsWithoutClearingTheList)
+{
+    list.Add({"kept", "mine", 7});
+    registry.Put(HKLM, CONFIGURATION, "Server List", "a;b");
+    Load();
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"kept", "a", "b"}));
+}
+
+TEST_F(PublicListTest, AValueOfMoreThanAHundredNamesShowsTheFirstHundredAndStaysAsItWas)
+{
+    std::string value;
+    for (int i = 0; i < 150; ++i)
+        value += (i ? ";s" : "s") + std::to_string(i);
+    registry.Put(HKLM, CONFIGURATION, "Server List", value);
+    Load();
+    ASSERT_EQ(list.GetUpperBound(), MAX_SERVERS - 1);
+    EXPECT_EQ(list.GetAt(0).serverName, "s0");
+    EXPECT_EQ(list.GetAt(99).serverName, "s99");
+    EXPECT_EQ(Value(), value);
+    EXPECT_TRUE(registry.writes.empty());
+}
+
+TEST(DefaultServerList, HoldsEightAddressesThenAHostName)
+{
+    std::vector<std::string> names = SplitServerList(DEFAULT_SERVER_LIST);
+    ASSERT_EQ(names.size(), 9u);
+    const std::regex address(R"((25[0-5]|2[0-4]\d|1\d\d|[1-9]?\d)(\.(25[0-5]|2[0-4]\d|1\d\d|[1-9]?\d)){3})");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(std::regex_match(names[i], address)) << names[i];
+    EXPECT_FALSE(std::regex_match(names[8], address));
+    EXPECT_TRUE(std::regex_match(names[8], std::regex(R"([a-z0-9-]+(\.[a-z0-9-]+)+)"))) << names[8];
+}
+
+} // namespace

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "ui/add_server_dialog_win32.h"
+
+namespace {
+
+std::string Text(HWND hwnd)
+{
+    char text[512] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+std::string ClassName(HWND hwnd)
+{
+    char name[64] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+struct DialogSearch {
+    std::string caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(lParam);
+    if (IsWindowVisible(hwnd) && ClassName(hwnd) == "#32770" && Text(hwnd) == search->caption) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible dialog-class window of this thread with the caption, or null.
+HWND FindDialog(const std::string& caption)
+{
+    DialogSearch search{caption, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Plays the user's part from inside the dialog's own modal loop: a thread
+// timer runs the next step on each tick once its window is there. A run
+// that does not finish within the tick budget is cancelled and fails.
+class ScriptedUser {
+  public:
+    using Step = std::function<bool()>; // true when done, false to retry
+
+    explicit ScriptedUser(std::vector<Step> steps) : m_steps(std::move(steps))
+    {
+        s_current = this;
+        m_timer = SetTimer(nullptr, 0, TICK_MS, OnTick);
+    }
+    ~ScriptedUser()
+    {
+        KillTimer(nullptr, m_timer);
+        s_current = nullptr;
+    }
+    bool Finished() const { return m_next == m_steps.size(); }
+
+  private:
+    static constexpr UINT TICK_MS = 20;
+    static constexpr int TICK_BUDGET = 500;
+
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ScriptedUser* user = s_current;
+        if (!user || user->m_busy)
+            return;
+        user->m_busy = true;
+        if (++user->m_ticks > TICK_BUDGET) {
+            for (const char* caption : {"Velnor", "Dialog"}) {
+                if (HWND stuck = FindDialog(caption))
+                    PostMessageA(stuck, WM_COMMAND, IDCANCEL, 0);
+            }
+        } else if (!user->Finished() && user->m_steps[user->m_next]()) {
+            ++user->m_next;
+        }
+        user->m_busy = false;
+    }
+
+    static inline ScriptedUser* s_current = nullptr;
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+    int m_ticks = 0;
+    bool m_busy = false;
+    UINT_PTR m_timer = 0;
+};
+
+std::string NoObjection(const NewServer&)
+{
+    return "";
+}
+
+HWND AddDialog()
+{
+    return FindDialog("Dialog");
+}
+
+void CheckTemplate(HWND dialog)
+{
+    struct Control {
+        int id;
+        const char* className;
+        const char* text;
+        LONG style;
+        RECT units; // left, top, width, height
+    };
+    const Control controls[] = {
+        {IDOK, "Button", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {100, 4, 50, 14}},
+        {IDCANCEL, "Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, {100, 24, 50, 14}},
+        {IDC_NEW_SERVER_NAME, "Edit", "", WS_TABSTOP | ES_AUTOHSCROLL, {4, 16, 88, 12}},
+        {0xFFFF, "Static", "Server Name:", SS_LEFT | WS_GROUP, {4, 4, 80, 8}},
+        {0xFFFF, "Static", "Description:", SS_LEFT | WS_GROUP, {4, 36, 80, 8}},
+        {IDC_NEW_SERVER_DESCRIPTION, "Edit", "", WS_TABSTOP | ES_AUTOHSCROLL, {4, 48, 88, 12}},
+    };
+    EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
+              static_cast<LONG>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
+    RECT client;
+    GetClientRect(dialog, &client);
+    RECT size = {0, 0, 152, 69};
+    MapDialogRect(dialog, &size);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const Control& control : controls) {
+        SCOPED_TRACE(control.text);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(GetDlgCtrlID(child), control.id);
+        EXPECT_EQ(ClassName(child), control.className);
+        EXPECT_EQ(Text(child), control.text);
+        EXPECT_EQ(GetWindowLongA(child, GWL_STYLE) & control.style, control.style);
+        if (control.className == std::string("Edit")) {
+            // A bordered edit of a dialog gets the sunken edge in place of
+            // the flat border.
+            EXPECT_TRUE((GetWindowLongA(child, GWL_STYLE) & WS_BORDER) ||
+                        (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
+        }
+        // The dialog manager converts place and size each on its own.
+        RECT place = {control.units.left, control.units.top, control.units.right, control.units.bottom};
+        MapDialogRect(dialog, &place);
+        RECT expected = {place.left, place.top, place.left + place.right, place.top + place.bottom};
+        RECT actual;
+        GetWindowRect(child, &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr);
+}
+
+TEST(AddServerDialog, TemplateHasItsControlsInTabOrderAndPlace)
+{
+    ScriptedUser user({[] {
+        HWND dialog = AddDialog();
+        if (!dialog)
+            return false;
+        CheckTemplate(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }});
+    EXPECT_EQ(RunAddServerDialog(nullptr, NoObjection), std::nullopt);
+    EXPECT_TRUE(user.Finished());
+}
+
+TEST(AddServerDialog, OpensEmptyWithTheCaretInTheServerNameAndCancelGivesNothing)
+{
+    ScriptedUser user({[] {
+        HWND dialog = AddDialog();
+        if (!dialog)
+            return false;
+        EXPECT_EQ(Text(dialog), "Dialog");
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_SERVER_NAME));
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "");
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "");
+        SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "127.0.0.1");
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        return true;
+    }});
+    EXPECT_EQ(RunAddServerDialog(nullptr, NoObjection), std::nullopt);
+    EXPECT_TRUE(user.Finished());
+}
+
+TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
+{
+    ScriptedUser user({[] {
+        HWND dialog = AddDialog();
+        if (!dialog)
+            return false;
+        SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "127.0.0.1");
+        SetDlgItemTextA(dialog, IDC_NEW_SERVER_DESCRIPTION, "  Loop back  ");
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+        return true;
+    }});
+    std::optional<NewServer> server = RunAddServerDialog(nullptr, NoObjection);
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->name, "127.0.0.1");
+    EXPECT_EQ(server->description, "  Loop back  ");
+    EXPECT_TRUE(user.Finished());
+}
+
+TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
+{
+    std::vector<std::string> checked;
+    auto check = [&](const NewServer& server) {
+        checked.push_back(server.name + "|" + server.description);
+        return server.name.find(' ') == std::string::npos ? std::string() : std::string("No spaces, please.");
+    };
+    ScriptedUser user({[] {
+                           HWND dialog = AddDialog();
+                           if (!dialog)
+                               return false;
+                           SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "two words");
+                           SetDlgItemTextA(dialog, IDC_NEW_SERVER_DESCRIPTION, "kept");
+                           PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+                           return true;
+                       },
+                       [] {
+                           HWND box = FindDialog("Velnor");
+                           if (!box)
+                               return false;
+                           EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)), "No spaces, please.");
+                           PostMessageA(box, WM_COMMAND, IDOK, 0);
+                           return true;
+                       },
+                       [] {
+                           HWND dialog = AddDialog();
+                           if (!dialog || FindDialog("Velnor"))
+                               return false;
+                           EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "two words");
+                           EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "kept");
+                           SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "one-word");
+                           PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                           return true;
+                       }});
+    std::optional<NewServer> server = RunAddServerDialog(nullptr, check);
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->name, "one-word");
+    EXPECT_EQ(server->description, "kept");
+    EXPECT_EQ(checked, (std::vector<std::string>{"two words|kept", "one-word|kept"}));
+    EXPECT_TRUE(user.Finished());
+}
+
+} // namespace

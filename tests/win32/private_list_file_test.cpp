@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lists/private_list_file.h"
+#include "lists/server_list.h"
+#include "platform/file_store_win32.h"
+#include "platform/user.h"
+
+namespace {
+
+class RecordingUser : public User {
+  public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowWarning(const std::string& text) override { messages.push_back(text); }
+    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
+    void EnableButton(int, bool) override {}
+    bool IsDeleteCacheChecked() override { return false; }
+
+    std::vector<std::string> messages;
+};
+
+std::optional<std::string> Bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void PutBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The real "VELNOR.INI" of the prefix's Windows directory; whatever the
+// test found there is put back afterwards.
+class PrivateListFileOnDisk : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        path = file.Path();
+        previous = Bytes(path);
+        DeleteFileA(path.c_str());
+    }
+    void TearDown() override
+    {
+        DeleteFileA((path + ".new").c_str());
+        RemoveDirectoryA((path + ".new").c_str());
+        DeleteFileA(path.c_str());
+        if (previous)
+            PutBytes(path, *previous);
+    }
+
+    std::vector<std::string> Names()
+    {
+        CServerList list;
+        file.LoadPrivateList(list);
+        std::vector<std::string> names;
+        for (int i = 0; i <= list.GetUpperBound(); ++i)
+            names.push_back(list.GetAt(i).serverName + "|" + list.GetAt(i).description);
+        return names;
+    }
+    void SaveOne(const std::string& name, const std::string& description)
+    {
+        CServerList list;
+        list.Add({name, description, 0});
+        file.SavePrivateList(list);
+    }
+
+    Win32FileStore files;
+    RecordingUser user;
+    CPrivateListFile file{files, user};
+    std::string path;
+    std::optional<std::string> previous;
+};
+
+TEST_F(PrivateListFileOnDisk, LivesInTheWindowsDirectory)
+{
+    char windows[MAX_PATH] = "";
+    ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    EXPECT_EQ(lstrcmpiA(files.WindowsDirectory().c_str(), windows), 0);
+    EXPECT_EQ(lstrcmpiA(path.c_str(), (std::string(windows) + "\\VELNOR.INI").c_str()), 0);
+}
+
+TEST_F(PrivateListFileOnDisk, AMissingFileIsCreatedEmptyAtTheFirstLoad)
+{
+    EXPECT_TRUE(Names().empty());
+    EXPECT_EQ(Bytes(path), std::string());
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(PrivateListFileOnDisk, LinesEndInCarriageReturnAndNewlineOnDisk)
+{
+    SaveOne("gamehost", "Clan server");
+    EXPECT_EQ(Bytes(path), "gamehost             Clan server\r\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{"gamehost|Clan server"});
+    EXPECT_FALSE(Exists(path + ".new"));
+}
+
+TEST_F(PrivateListFileOnDisk, FilesWithEitherLineEndReadTheSame)
+{
+    PutBytes(path, "unix   one\nwindows   two\r\nlast");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"unix|one", "windows|two", "last|"}));
+}
+
+TEST_F(PrivateListFileOnDisk, CreatingAnEmptyFileNeverEmptiesAnExistingOne)
+{
+    PutBytes(path, "kept x\r\n");
+    EXPECT_FALSE(files.CreateEmptyFile(path));
+    EXPECT_EQ(Bytes(path), "kept x\r\n");
+}
+
+TEST_F(PrivateListFileOnDisk, ASaveThatCannotWriteItsNewFileKeepsTheOldOne)
+{
+    PutBytes(path, "old x\r\n");
+    ASSERT_TRUE(CreateDirectoryA((path + ".new").c_str(), nullptr));
+    SaveOne("new", "y");
+    EXPECT_EQ(Bytes(path), "old x\r\n");
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + path});
+}
+
+TEST_F(PrivateListFileOnDisk, ASaveThatCannotReplaceTheFileAfterWritingKeepsItWhole)
+{
+    PutBytes(path, "old x\r\n");
+    // Another program holds the file open and lets nobody delete or rename
+    // it: the new text is written in full, then cannot take its place.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(files.WriteWholeFile(path, "new y\n"));
+    CloseHandle(held);
+    EXPECT_EQ(Bytes(path), "old x\r\n");
+    EXPECT_FALSE(Exists(path + ".new"));
+}
+
+TEST_F(PrivateListFileOnDisk, WithoutTheVariableTheFileIsInTheRootOfTheDrive)
+{
+    std::string windows = files.WindowsDirectory();
+    _putenv("WinDir=");
+    EXPECT_EQ(file.Path(), "\\VELNOR.INI");
+    _putenv(("WinDir=" + windows).c_str());
+    EXPECT_EQ(file.Path(), path);
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "lists/default_server_list.h"
+#include "lists/public_list.h"
+#include "lists/server_list.h"
+#include "lists/server_list_value.h"
+#include "platform/registry_win32.h"
+
+namespace {
+
+const char* const TEST_KEY = "Software\\Velnor Registry Test";
+const char* const MISSING_KEY = "Software\\Velnor Registry Test\\Missing";
+const RegistryRoot HKLM = RegistryRoot::LocalMachine;
+
+// A key of the test's own below HKEY_LOCAL_MACHINE, removed afterwards.
+class RegistryTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    void TearDown() override
+    {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, MISSING_KEY);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, TEST_KEY);
+    }
+
+    static bool KeyExists(const char* path)
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
+    // The stored type and size of a value, as the registry reports them.
+    static void StoredTypeAndSize(const char* valueName, DWORD& type, DWORD& size)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_READ, &key), ERROR_SUCCESS);
+        size = 0;
+        EXPECT_EQ(RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    Win32Registry registry;
+};
+
+TEST_F(RegistryTest, AWriteReadsBackAndIsStoredAsRegSzWithItsTerminator)
+{
+    for (const std::string& text :
+         {std::string("127.0.0.1;127.0.0.2"), std::string(), std::string(300, 'x')}) {
+        registry.SetRegistryString(HKLM, TEST_KEY, "Value", text);
+        EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Value"), text);
+        DWORD type = 0;
+        DWORD size = 0;
+        StoredTypeAndSize("Value", type, size);
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(size, text.size() + 1);
+    }
+}
+
+TEST_F(RegistryTest, AWriteIntoAMissingKeyCreatesNothing)
+{
+    registry.SetRegistryString(HKLM, MISSING_KEY, "Value", "127.0.0.1");
+    EXPECT_FALSE(KeyExists(MISSING_KEY));
+    EXPECT_EQ(registry.GetRegistryString(HKLM, MISSING_KEY, "Value"), "");
+}
+
+TEST_F(RegistryTest, MissingAndEmptyValuesBothReadAsNothing)
+{
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Absent"), "");
+    registry.SetRegistryString(HKLM, TEST_KEY, "Empty", "");
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Empty"), "");
+}
+
+TEST_F(RegistryTest, ReadsUpTo4095CharactersAndNothingLonger)
+{
+    const std::string longest(4095, 'a');
+    registry.SetRegistryString(HKLM, TEST_KEY, "Longest", longest);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Longest"), longest);
+
+    registry.SetRegistryString(HKLM, TEST_KEY, "TooLong", std::string(4096, 'b'));
+    DWORD type = 0;
+    DWORD size = 0;
+    StoredTypeAndSize("TooLong", type, size);
+    ASSERT_EQ(size, 4097u);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "TooLong"), "");
+}
+
+TEST_F(RegistryTest, DataWithoutTerminatorIsReadNoFurtherThanItsBytes)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    const std::string full(4096, 'c');
+    RegSetValueExA(key, "Unterminated", 0, REG_BINARY, reinterpret_cast<const BYTE*>(full.data()), 4096);
+    RegSetValueExA(key, "Short", 0, REG_BINARY, reinterpret_cast<const BYTE*>("abc"), 3);
+    RegCloseKey(key);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Unterminated"), full);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Short"), "abc");
+}
+
+TEST_F(RegistryTest, KeyHandleOpensOnlyExistingKeysAndClosesSafely)
+{
+    CRegistryKey key;
+    EXPECT_EQ(key.Close(), ERROR_SUCCESS);
+    EXPECT_NE(key.Open(HKEY_LOCAL_MACHINE, MISSING_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    EXPECT_FALSE(KeyExists(MISSING_KEY));
+    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    // A second open closes the first key and keeps the new one usable.
+    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    EXPECT_EQ(key.SetStringValue("text", "Written"), ERROR_SUCCESS);
+    char buffer[16] = "";
+    DWORD size = sizeof buffer;
+    EXPECT_EQ(key.QueryValue(buffer, "Written", &size), ERROR_SUCCESS);
+    EXPECT_STREQ(buffer, "text");
+    EXPECT_EQ(size, 5u);
+    EXPECT_EQ(key.Close(), ERROR_SUCCESS);
+    EXPECT_EQ(key.Close(), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, ClassesRootIsReadThroughItsOwnRoot)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".velnortest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Probe", 0, REG_SZ, reinterpret_cast<const BYTE*>("classes"), 8);
+    RegCloseKey(key);
+    EXPECT_EQ(registry.GetRegistryString(RegistryRoot::ClassesRoot, ".velnortest", "Probe"), "classes");
+    EXPECT_EQ(registry.GetRegistryString(HKLM, ".velnortest", "Probe"), "");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".velnortest");
+}
+
+// "Server List" as the games keep it; the value the test found is put
+// back afterwards, or removed when there was none.
+class ServerListSeeding : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                  &key, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+        DWORD type = 0;
+        DWORD size = 0;
+        HKEY readKey = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_READ, &readKey);
+        m_hadValue =
+            RegQueryValueExA(readKey, SERVER_LIST_VALUE, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+        RegCloseKey(readKey);
+        m_previous = registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+    }
+    void TearDown() override
+    {
+        if (m_hadValue) {
+            registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, m_previous);
+            return;
+        }
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS, &key);
+        RegDeleteValueA(key, SERVER_LIST_VALUE);
+        RegCloseKey(key);
+    }
+
+    Win32Registry registry;
+    bool m_hadValue = false;
+    std::string m_previous;
+};
+
+TEST_F(ServerListSeeding, ASingleNameLeftByALaunchIsReplacedByTheDefaultList)
+{
+    registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, "127.0.0.1");
+    CServerList list;
+    LoadPublicList(registry, list);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), DEFAULT_SERVER_LIST);
+    ASSERT_EQ(list.GetUpperBound(), 8);
+    std::vector<std::string> expected = SplitServerList(DEFAULT_SERVER_LIST);
+    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+        EXPECT_EQ(list.GetAt(i).serverName, expected[i]);
+        EXPECT_EQ(list.GetAt(i).description, "Blizz Server");
+    }
+}
+
+TEST_F(ServerListSeeding, AListIsReadAsItIsAndLeftAlone)
+{
+    registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, "127.0.0.1;127.0.0.2;");
+    CServerList list;
+    LoadPublicList(registry, list);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), "127.0.0.1;127.0.0.2;");
+    EXPECT_EQ(list.GetUpperBound(), 2);
+}
+
+} // namespace
