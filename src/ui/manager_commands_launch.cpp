@@ -1,5 +1,32 @@
+#include "launch/launch_game.h"
 #include "ui/manager_commands.h"
+#include "ui/server_view.h"
 
-void ManagerCommands::OnStarCraft() {}
-void ManagerCommands::OnDiablo() {}
-void ManagerCommands::OnWarcraft2() {}
+namespace {
+
+void Launch(Game game, const Platform& platform)
+{
+    LaunchGame(game, GetSelectedServer(platform.view), platform.registry, platform.shell, platform.user);
+}
+
+} // namespace
+
+// The private list is saved on every press, selection or not, so that the
+// user's edits are on disk before a game takes over.
+void ManagerCommands::OnStarCraft()
+{
+    SavePrivateListIfCurrent();
+    Launch(Game::StarCraft, m_platform);
+}
+
+void ManagerCommands::OnDiablo()
+{
+    SavePrivateListIfCurrent();
+    Launch(Game::Diablo, m_platform);
+}
+
+void ManagerCommands::OnWarcraft2()
+{
+    SavePrivateListIfCurrent();
+    Launch(Game::Warcraft2, m_platform);
+}

@@ -1,0 +1,66 @@
+#include "launch/launch_game.h"
+
+#include "app/maintainer.h"
+#include "lists/server_list_value.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/user.h"
+
+namespace {
+
+const char* const CACHE_FILE = "\\BNCACHE.DAT";
+const char* const OPEN_VERB = "Open";
+// ShellExecute's results up to this one are error codes.
+constexpr int LAST_SHELL_ERROR = 32;
+
+void DeleteCache(const std::string& installDirectory, Shell& shell)
+{
+    // Without a directory the cache name would point at the root of the
+    // current drive, outside any game's installation.
+    if (installDirectory.empty())
+        return;
+    shell.RemoveFile(installDirectory + CACHE_FILE);
+}
+
+void ReportFailure(const GameInstallation& game, const GamePaths& paths, User& user)
+{
+    user.ShowMessage(std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL);
+    if (game.hasBroodWar)
+        user.ShowMessage("Brood War:  " + paths.broodWar);
+    user.ShowMessage("InstallPath:  " + paths.installDirectory);
+    user.ShowMessage("Program:  " + paths.executable);
+}
+
+} // namespace
+
+GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
+{
+    const RegistryRoot root = RegistryRoot::LocalMachine;
+    GamePaths paths;
+    if (game.hasBroodWar)
+        paths.broodWar = registry.GetRegistryString(root, game.key, "Brood War");
+    paths.installDirectory = registry.GetRegistryString(root, game.key, game.installDirectoryValue);
+    if (paths.broodWar.empty())
+        paths.executable = paths.installDirectory + game.executableFile;
+    else
+        paths.executable = registry.GetRegistryString(root, game.key, "Program");
+    return paths;
+}
+
+void LaunchGame(Game game, const std::string& server, Registry& registry, Shell& shell, User& user)
+{
+    if (server.empty()) {
+        user.ShowMessage("Select a server first");
+        return;
+    }
+    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server);
+
+    const GameInstallation& installation = GameInstallationOf(game);
+    const GamePaths paths = ReadGamePaths(registry, installation);
+    if (user.IsDeleteCacheChecked())
+        DeleteCache(paths.installDirectory, shell);
+
+    const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
+    if (result <= LAST_SHELL_ERROR)
+        ReportFailure(installation, paths, user);
+}

@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/maintainer.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_echo_service.h"
+#include "fakes/fake_file_store.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_server_view.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_user.h"
+#include "launch/game_table.h"
+#include "launch/launch_game.h"
+#include "ui/manager_commands.h"
+
+namespace {
+
+const RegistryRoot HKLM = RegistryRoot::LocalMachine;
+const std::string CONFIGURATION = "Software\\Battle.Net\\Configuration";
+const std::string ARCHIVES = "Software\\Blizzard Entertainment\\Archives";
+const std::string STARCRAFT = "Software\\Blizzard Entertainment\\Starcraft";
+const std::string WARCRAFT2 = "Software\\Blizzard Entertainment\\Warcraft II BNE";
+const std::string ERROR_HEADLINE =
+    std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
+
+// A machine with all three games installed in distinct directories, each
+// key also holding the other games' value names, so that a game reading the
+// wrong key or value is caught, and "Server List" holding a list.
+struct LaunchTest : ::testing::Test {
+    LaunchTest()
+    {
+        registry.Put(HKLM, CONFIGURATION, "Server List", "a.example;b.example;");
+        registry.Put(HKLM, ARCHIVES, "DiabloInstall", "C:\\Diablo");
+        registry.Put(HKLM, ARCHIVES, "InstallPath", "C:\\WrongArchives");
+        registry.Put(HKLM, STARCRAFT, "InstallPath", "C:\\Starcraft");
+        registry.Put(HKLM, STARCRAFT, "DiabloInstall", "C:\\WrongStarcraft");
+        registry.Put(HKLM, STARCRAFT, "Program", "D:\\Expansion\\BroodWar.exe");
+        registry.Put(HKLM, WARCRAFT2, "InstallPath", "C:\\Warcraft II BNE");
+        registry.Put(HKLM, WARCRAFT2, "DiabloInstall", "C:\\WrongWarcraft");
+    }
+
+    void Launch(Game game, const std::string& server = "srv.example")
+    {
+        LaunchGame(game, server, registry, shell, user);
+    }
+    std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
+
+    FakeRegistry registry;
+    FakeShell shell;
+    FakeUser user;
+};
+
+struct GameCase {
+    const char* name;
+    Game game;
+    std::string installDirectory;
+    std::string executable;
+};
+
+void PrintTo(const GameCase& gameCase, std::ostream* out)
+{
+    *out << gameCase.name;
+}
+
+class EachGame : public LaunchTest, public ::testing::WithParamInterface<GameCase> {};
+
+TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsDirectory)
+{
+    std::vector<std::string> events;
+    registry.events = &events;
+    shell.events = &events;
+    user.events = &events;
+    user.deleteCacheChecked = true;
+
+    Launch(GetParam().game, "srv.example");
+
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "write " + CONFIGURATION + "\\Server List=srv.example",
+                          "delete " + GetParam().installDirectory + "\\BNCACHE.DAT",
+                          "execute " + GetParam().executable,
+                      }));
+    EXPECT_EQ(ServerListValue(), "srv.example");
+    ASSERT_EQ(shell.executions.size(), 1u);
+    const FakeShell::Execution& run = shell.executions[0];
+    EXPECT_EQ(run.verb, "Open");
+    EXPECT_EQ(run.parameters, "");
+    EXPECT_EQ(run.directory, GetParam().installDirectory);
+    EXPECT_EQ(run.showCommand, 0);
+}
+
+TEST_P(EachGame, WithItsValuesMissingStartsABareFileNameWithoutDeletingAnything)
+{
+    registry.values.clear();
+    user.deleteCacheChecked = true;
+
+    Launch(GetParam().game);
+
+    ASSERT_EQ(shell.executions.size(), 1u);
+    EXPECT_EQ(shell.executions[0].file, GetParam().executable.substr(GetParam().installDirectory.size()));
+    EXPECT_EQ(shell.executions[0].directory, "");
+    EXPECT_TRUE(shell.deleted.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, EachGame,
+    ::testing::Values(GameCase{"Diablo", Game::Diablo, "C:\\Diablo", "C:\\Diablo\\Diablo.exe"},
+                      GameCase{"StarCraft", Game::StarCraft, "C:\\Starcraft", "C:\\Starcraft\\Starcraft.exe"},
+                      GameCase{"Warcraft2", Game::Warcraft2, "C:\\Warcraft II BNE",
+                               "C:\\Warcraft II BNE\\Warcraft II BNE.exe"}),
+    [](const ::testing::TestParamInfo<GameCase>& info) { return std::string(info.param.name); });
+
+TEST_F(LaunchTest, WithTheBoxClearNothingIsDeletedWhetherTheLaunchWorksOrNot)
+{
+    for (int result : {42, 2})
+        for (Game game : {Game::Diablo, Game::StarCraft, Game::Warcraft2}) {
+            shell.executeResult = result;
+            Launch(game);
+        }
+
+    EXPECT_TRUE(shell.deleted.empty());
+    EXPECT_EQ(shell.executions.size(), 6u);
+}
+
+TEST_F(LaunchTest, StarCraftChoosesItsExecutableByWhetherBroodWarHoldsAnyText)
+{
+    registry.values.erase({HKLM, STARCRAFT, "Brood War"});
+    Launch(Game::StarCraft);
+    registry.Put(HKLM, STARCRAFT, "Brood War", "");
+    Launch(Game::StarCraft);
+    for (const char* broodWar : {"1", " ", "no"}) {
+        registry.Put(HKLM, STARCRAFT, "Brood War", broodWar);
+        Launch(Game::StarCraft);
+    }
+
+    std::vector<std::string> started;
+    for (const FakeShell::Execution& run : shell.executions) {
+        started.push_back(run.file);
+        EXPECT_EQ(run.directory, "C:\\Starcraft");
+    }
+    EXPECT_EQ(started,
+              (std::vector<std::string>{"C:\\Starcraft\\Starcraft.exe", "C:\\Starcraft\\Starcraft.exe",
+                                        "D:\\Expansion\\BroodWar.exe", "D:\\Expansion\\BroodWar.exe",
+                                        "D:\\Expansion\\BroodWar.exe"}));
+}
+
+TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramOpensAnEmptyPath)
+{
+    registry.Put(HKLM, STARCRAFT, "Brood War", "1");
+    registry.values.erase({HKLM, STARCRAFT, "Program"});
+
+    Launch(Game::StarCraft);
+
+    ASSERT_EQ(shell.executions.size(), 1u);
+    EXPECT_EQ(shell.executions[0].file, "");
+}
+
+TEST_F(LaunchTest, WithoutAServerOnlyAsksForOne)
+{
+    user.deleteCacheChecked = true;
+
+    for (Game game : {Game::Diablo, Game::StarCraft, Game::Warcraft2})
+        Launch(game, "");
+
+    EXPECT_EQ(user.messages, std::vector<std::string>(3, "Select a server first"));
+    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_TRUE(registry.reads.empty());
+    EXPECT_TRUE(shell.deleted.empty());
+    EXPECT_TRUE(shell.executions.empty());
+}
+
+TEST_F(LaunchTest, AServerOfBlanksOnlyIsWrittenAndLaunchedLikeAnyOther)
+{
+    Launch(Game::Diablo, "   ");
+
+    EXPECT_EQ(ServerListValue(), "   ");
+    EXPECT_EQ(shell.executions.size(), 1u);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(LaunchTest, AFailedServerWriteStillLaunches)
+{
+    registry.keys.erase({HKLM, CONFIGURATION});
+    registry.values.erase({HKLM, CONFIGURATION, "Server List"});
+
+    Launch(Game::Diablo);
+
+    EXPECT_EQ(ServerListValue(), "");
+    EXPECT_EQ(shell.executions.size(), 1u);
+}
+
+TEST_F(LaunchTest, AFailedStarCraftLaunchReportsFourBoxesTheBroodWarLineEvenWhenEmpty)
+{
+    shell.executeResult = 2;
+
+    Launch(Game::StarCraft);
+    registry.Put(HKLM, STARCRAFT, "Brood War", "yes");
+    Launch(Game::StarCraft);
+
+    EXPECT_EQ(user.messages, (std::vector<std::string>{
+                                 ERROR_HEADLINE, "Brood War:  ", "InstallPath:  C:\\Starcraft",
+                                 "Program:  C:\\Starcraft\\Starcraft.exe", ERROR_HEADLINE, "Brood War:  yes",
+                                 "InstallPath:  C:\\Starcraft", "Program:  D:\\Expansion\\BroodWar.exe"}));
+}
+
+TEST_F(LaunchTest, AFailedDiabloOrWarcraftLaunchReportsThreeBoxes)
+{
+    shell.executeResult = 0;
+
+    Launch(Game::Diablo);
+    registry.values.clear();
+    Launch(Game::Warcraft2);
+
+    EXPECT_EQ(user.messages, (std::vector<std::string>{ERROR_HEADLINE, "InstallPath:  C:\\Diablo",
+                                                       "Program:  C:\\Diablo\\Diablo.exe", ERROR_HEADLINE,
+                                                       "InstallPath:  ", "Program:  \\Warcraft II BNE.exe"}));
+}
+
+TEST_F(LaunchTest, OnlyResultsAbove32CountAsStarted)
+{
+    shell.executeResult = 32;
+    Launch(Game::Diablo);
+    EXPECT_EQ(user.messages.size(), 3u);
+
+    user.messages.clear();
+    shell.executeResult = 33;
+    Launch(Game::Diablo);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
+{
+    std::vector<std::string> events;
+    registry.events = &events;
+    shell.events = &events;
+    user.events = &events;
+    user.deleteCacheChecked = true;
+    shell.executeResult = 5;
+
+    Launch(Game::Diablo, "srv.example");
+
+    EXPECT_EQ(ServerListValue(), "srv.example");
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "write " + CONFIGURATION + "\\Server List=srv.example",
+                          "delete C:\\Diablo\\BNCACHE.DAT",
+                          "execute C:\\Diablo\\Diablo.exe",
+                          "message " + ERROR_HEADLINE,
+                          "message InstallPath:  C:\\Diablo",
+                          "message Program:  C:\\Diablo\\Diablo.exe",
+                      }));
+}
+
+// The main window's buttons on a machine with StarCraft installed, two
+// public and two private servers, and every effect in one shared log.
+struct LaunchCommandTest : ::testing::Test {
+    static constexpr const char* PRIVATE_FILE = "C:\\WINDOWS\\VELNOR.INI";
+
+    LaunchCommandTest()
+    {
+        registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1;127.0.0.2");
+        registry.Put(HKLM, ARCHIVES, "DiabloInstall", "C:\\Diablo");
+        registry.Put(HKLM, STARCRAFT, "InstallPath", "C:\\Starcraft");
+        registry.Put(HKLM, WARCRAFT2, "InstallPath", "C:\\Warcraft II BNE");
+        files.files[PRIVATE_FILE] = "127.0.0.10           ten\r\n"
+                                    "127.0.0.11           eleven\r\n";
+        commands.InitServerView();
+        registry.events = &events;
+        shell.events = &events;
+        user.events = &events;
+        files.events = &events;
+    }
+
+    void ShowPrivateList()
+    {
+        commands.OnPrivateServers();
+        events.clear();
+    }
+
+    FakeServerView view;
+    FakeUser user;
+    FakeRegistry registry;
+    FakeFileStore files;
+    FakeShell shell;
+    FakeClock clock;
+    FakeEchoService echo;
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+    std::vector<std::string> events;
+};
+
+TEST_F(LaunchCommandTest, EachButtonStartsItsOwnGameWithTheSelectedServer)
+{
+    view.selected = 1;
+
+    commands.OnDiablo();
+    commands.OnStarCraft();
+    commands.OnWarcraft2();
+
+    const std::string write = "write " + CONFIGURATION + "\\Server List=127.0.0.2";
+    EXPECT_EQ(events, (std::vector<std::string>{write, "execute C:\\Diablo\\Diablo.exe", write,
+                                                "execute C:\\Starcraft\\Starcraft.exe", write,
+                                                "execute C:\\Warcraft II BNE\\Warcraft II BNE.exe"}));
+}
+
+TEST_F(LaunchCommandTest, ThePrivateListIsSavedBeforeTheServerIsWritten)
+{
+    ShowPrivateList();
+    view.selected = 1;
+    user.deleteCacheChecked = true;
+
+    commands.OnStarCraft();
+
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          std::string("replace ") + PRIVATE_FILE,
+                          "write " + CONFIGURATION + "\\Server List=127.0.0.11",
+                          "delete C:\\Starcraft\\BNCACHE.DAT",
+                          "execute C:\\Starcraft\\Starcraft.exe",
+                      }));
+}
+
+TEST_F(LaunchCommandTest, WithoutASelectionThePrivateListIsStillSavedFirst)
+{
+    ShowPrivateList();
+    user.deleteCacheChecked = true;
+
+    commands.OnDiablo();
+
+    EXPECT_EQ(events, (std::vector<std::string>{std::string("replace ") + PRIVATE_FILE,
+                                                "message Select a server first"}));
+}
+
+TEST_F(LaunchCommandTest, ThePublicListIsNeverSaved)
+{
+    view.selected = 0;
+
+    commands.OnWarcraft2();
+
+    EXPECT_EQ(events, (std::vector<std::string>{"write " + CONFIGURATION + "\\Server List=127.0.0.1",
+                                                "execute C:\\Warcraft II BNE\\Warcraft II BNE.exe"}));
+}
+
+TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)
+{
+    ShowPrivateList();
+    view.selected = 0;
+    view.rows[0][COLUMN_PING] = "40";
+    const std::vector<FakeServerView::Row> rows = view.rows;
+    shell.executeResult = 2;
+
+    commands.OnStarCraft();
+    shell.executeResult = 42;
+    commands.OnDiablo();
+
+    EXPECT_EQ(view.rows, rows);
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_TRUE(commands.IsPrivateListCurrent());
+    ASSERT_EQ(commands.CurrentList().GetUpperBound(), 1);
+    EXPECT_EQ(commands.CurrentList().GetAt(0).serverName, "127.0.0.10");
+    EXPECT_EQ(commands.CurrentList().GetAt(1).serverName, "127.0.0.11");
+    EXPECT_EQ(files.files.at(PRIVATE_FILE), "127.0.0.10           ten\r\n"
+                                            "127.0.0.11           eleven\r\n");
+}
+
+} // namespace

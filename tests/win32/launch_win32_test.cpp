@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/maintainer.h"
+#include "launch/launch_game.h"
+#include "platform/registry_win32.h"
+#include "platform/shell_win32.h"
+#include "platform/user.h"
+#include "test_registry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const CONFIGURATION_KEY = "Software\\Battle.Net\\Configuration";
+const char* const STANDIN_RECORD_VARIABLE = "VELNOR_STANDIN_RECORD";
+const std::string ERROR_HEADLINE =
+    std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
+// The stand-in starts asynchronously; a generous bound keeps a slow
+// machine from failing the test while a lost launch still ends it.
+constexpr int RECORD_WAIT_POLLS = 600;
+constexpr DWORD RECORD_POLL_MS = 50;
+
+// The boxes are recorded instead of shown, so that nothing waits for a
+// person; the check box is set by the test.
+class RecordingUser : public User {
+  public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowWarning(const std::string& text) override { messages.push_back(text); }
+    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
+    void EnableButton(int, bool) override {}
+    bool IsDeleteCacheChecked() override { return deleteCacheChecked; }
+
+    std::vector<std::string> messages;
+    bool deleteCacheChecked = false;
+};
+
+// Creates a key below HKEY_LOCAL_MACHINE, parents included, and removes
+// again every key of the path that it had to create.
+class CreatedKey {
+  public:
+    explicit CreatedKey(const std::string& path)
+    {
+        std::string prefix;
+        std::istringstream parts(path);
+        for (std::string part; std::getline(parts, part, '\\');) {
+            prefix += (prefix.empty() ? "" : "\\") + part;
+            HKEY key = nullptr;
+            DWORD disposition = 0;
+            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                &key, &disposition) != ERROR_SUCCESS)
+                return;
+            RegCloseKey(key);
+            if (disposition == REG_CREATED_NEW_KEY)
+                m_created.push_back(prefix);
+        }
+        m_path = path;
+    }
+    ~CreatedKey()
+    {
+        for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
+            RegDeleteKeyA(HKEY_LOCAL_MACHINE, it->c_str());
+    }
+    CreatedKey(const CreatedKey&) = delete;
+    CreatedKey& operator=(const CreatedKey&) = delete;
+
+    bool Exists() const { return !m_path.empty(); }
+    void Set(const std::string& valueName, const std::string& text)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
+        RegCloseKey(key);
+    }
+
+  private:
+    std::string m_path;
+    std::vector<std::string> m_created;
+};
+
+std::string ModuleDirectory()
+{
+    std::array<char, MAX_PATH + 1> path{};
+    GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
+    return fs::path(path.data()).parent_path().string();
+}
+
+// What the stand-in recorded: its working directory, its command line and
+// the arguments after its own name.
+struct StandinRecord {
+    std::string directory;
+    std::string commandLine;
+    std::string arguments;
+};
+
+std::optional<StandinRecord> WaitForRecord(const fs::path& file)
+{
+    for (int poll = 0; poll < RECORD_WAIT_POLLS; ++poll) {
+        std::ifstream in(file, std::ios::binary);
+        StandinRecord record;
+        if (std::getline(in, record.directory) && std::getline(in, record.commandLine) &&
+            std::getline(in, record.arguments))
+            return record;
+        Sleep(RECORD_POLL_MS);
+    }
+    return std::nullopt;
+}
+
+void Touch(const fs::path& file)
+{
+    std::ofstream(file, std::ios::binary) << "cache";
+}
+
+// A machine on which the games live in a scratch folder of their own, with
+// "Server List" seeded with test addresses; the game keys are made by each
+// test that wants them.
+class LaunchWin32 : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        std::array<char, MAX_PATH + 1> temp{};
+        GetTempPathA(MAX_PATH, temp.data());
+        m_root = fs::path(temp.data()) / ("velnor-launch-" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(m_root);
+        fs::create_directories(m_root);
+        m_record = m_root / "standin.record";
+        SetEnvironmentVariableA(STANDIN_RECORD_VARIABLE, m_record.string().c_str());
+        SeedServerList("127.0.0.1;127.0.0.2;");
+    }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA(STANDIN_RECORD_VARIABLE, nullptr);
+        // A stand-in that has just written its record may still hold its
+        // executable open for a moment.
+        std::error_code error;
+        for (int poll = 0; poll < RECORD_WAIT_POLLS && fs::exists(m_root); ++poll) {
+            fs::remove_all(m_root, error);
+            if (fs::exists(m_root))
+                Sleep(RECORD_POLL_MS);
+        }
+        SeedServerList("127.0.0.1;127.0.0.2;");
+    }
+
+    // A copy of the stand-in under the executable's name in a new folder.
+    fs::path InstallStandin(const std::string& folder, const std::string& executable)
+    {
+        const fs::path directory = m_root / folder;
+        fs::create_directories(directory);
+        fs::copy_file(fs::path(ModuleDirectory()) / "standin_game.exe", directory / executable);
+        return directory;
+    }
+
+    void Launch(Game game, const std::string& server)
+    {
+        LaunchGame(game, server, m_registry, m_shell, m_user);
+    }
+    std::string ServerList()
+    {
+        return m_registry.GetRegistryString(RegistryRoot::LocalMachine, CONFIGURATION_KEY, "Server List");
+    }
+
+    fs::path m_root;
+    fs::path m_record;
+    Win32Registry m_registry;
+    Win32Shell m_shell;
+    RecordingUser m_user;
+};
+
+struct GameCase {
+    const char* name;
+    Game game;
+    const char* key;
+    const char* installDirectoryValue;
+    const char* executable;
+};
+
+void PrintTo(const GameCase& gameCase, std::ostream* out)
+{
+    *out << gameCase.name;
+}
+
+class EachGameWin32 : public LaunchWin32, public ::testing::WithParamInterface<GameCase> {};
+
+TEST_P(EachGameWin32, StartsTheGameInItsDirectoryWithoutArgumentsAfterPointingItAtTheServer)
+{
+    const GameCase& game = GetParam();
+    const fs::path directory = InstallStandin(std::string(game.name) + " Folder", game.executable);
+    CreatedKey key(game.key);
+    ASSERT_TRUE(key.Exists());
+    key.Set(game.installDirectoryValue, directory.string());
+    Touch(directory / "BNCACHE.DAT");
+    m_user.deleteCacheChecked = true;
+
+    Launch(game.game, "127.0.0.7");
+
+    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_EQ(ServerList(), "127.0.0.7");
+    const std::optional<StandinRecord> record = WaitForRecord(m_record);
+    ASSERT_TRUE(record.has_value()) << "the stand-in never started";
+    EXPECT_EQ(record->directory, directory.string());
+    EXPECT_NE(record->commandLine.find((directory / game.executable).string()), std::string::npos)
+        << record->commandLine;
+    EXPECT_EQ(record->arguments, "");
+    EXPECT_FALSE(fs::exists(directory / "BNCACHE.DAT"));
+}
+
+TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
+{
+    const GameCase& game = GetParam();
+
+    Launch(game.game, "127.0.0.8");
+
+    std::vector<std::string> expected = {ERROR_HEADLINE};
+    if (game.game == Game::StarCraft)
+        expected.push_back("Brood War:  ");
+    expected.push_back("InstallPath:  ");
+    expected.push_back(std::string("Program:  \\") + game.executable);
+    EXPECT_EQ(m_user.messages, expected);
+    EXPECT_EQ(ServerList(), "127.0.0.8");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, EachGameWin32,
+    ::testing::Values(GameCase{"Diablo", Game::Diablo, "Software\\Blizzard Entertainment\\Archives",
+                               "DiabloInstall", "Diablo.exe"},
+                      GameCase{"StarCraft", Game::StarCraft, "Software\\Blizzard Entertainment\\Starcraft",
+                               "InstallPath", "Starcraft.exe"},
+                      GameCase{"Warcraft2", Game::Warcraft2,
+                               "Software\\Blizzard Entertainment\\Warcraft II BNE", "InstallPath",
+                               "Warcraft II BNE.exe"}),
+    [](const ::testing::TestParamInfo<GameCase>& info) { return std::string(info.param.name); });
+
+TEST_F(LaunchWin32, WithTheBoxClearTheCacheStays)
+{
+    const fs::path directory = InstallStandin("Diablo", "Diablo.exe");
+    CreatedKey key("Software\\Blizzard Entertainment\\Archives");
+    key.Set("DiabloInstall", directory.string());
+    Touch(directory / "BNCACHE.DAT");
+
+    Launch(Game::Diablo, "127.0.0.9");
+
+    ASSERT_TRUE(WaitForRecord(m_record).has_value()) << "the stand-in never started";
+    EXPECT_TRUE(fs::exists(directory / "BNCACHE.DAT"));
+}
+
+TEST_F(LaunchWin32, BroodWarStartsTheProgramValueInTheStarCraftDirectory)
+{
+    const fs::path directory = InstallStandin("Starcraft", "Starcraft.exe");
+    const fs::path expansion = InstallStandin("Expansion", "BroodWar.exe");
+    CreatedKey key("Software\\Blizzard Entertainment\\Starcraft");
+    key.Set("Brood War", "1");
+    key.Set("InstallPath", directory.string());
+    key.Set("Program", (expansion / "BroodWar.exe").string());
+
+    Launch(Game::StarCraft, "127.0.0.10");
+
+    const std::optional<StandinRecord> record = WaitForRecord(m_record);
+    ASSERT_TRUE(record.has_value()) << "the stand-in never started";
+    EXPECT_EQ(record->directory, directory.string());
+    EXPECT_NE(record->commandLine.find((expansion / "BroodWar.exe").string()), std::string::npos)
+        << record->commandLine;
+    EXPECT_EQ(record->arguments, "");
+    EXPECT_TRUE(m_user.messages.empty());
+}
+
+TEST_F(LaunchWin32, AFailedLaunchKeepsTheServerAndTheDeletedCache)
+{
+    const fs::path directory = m_root / "Empty Warcraft";
+    fs::create_directories(directory);
+    CreatedKey key("Software\\Blizzard Entertainment\\Warcraft II BNE");
+    key.Set("InstallPath", directory.string());
+    Touch(directory / "BNCACHE.DAT");
+    m_user.deleteCacheChecked = true;
+
+    Launch(Game::Warcraft2, "127.0.0.11");
+
+    EXPECT_EQ(m_user.messages,
+              (std::vector<std::string>{ERROR_HEADLINE, "InstallPath:  " + directory.string(),
+                                        "Program:  " + (directory / "Warcraft II BNE.exe").string()}));
+    EXPECT_EQ(ServerList(), "127.0.0.11");
+    EXPECT_FALSE(fs::exists(directory / "BNCACHE.DAT"));
+}
+
+} // namespace
