@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ libgtest-dev googletest clang libclang-rt-14-dev
   clang-format g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
-  xdotool iproute2 fping zip
+  xdotool iproute2 fping zip fonts-wine fonts-liberation
 )
 
 missing=()

@@ -23,9 +23,10 @@ source scripts/lib/velnor-window.sh
 start_virtual_display
 cmake/wine-run.sh wineboot -i >/dev/null 2>&1 || true
 cmake/wine-run.sh "$exe" &
+velnor_pid=$!
 window=$(wait_for_velnor_window)
 shot=$PWD/build/velnor-window.png
 save_window_screenshot "$window" "$shot"
 close_velnor_window "$window"
-wait
+wait "$velnor_pid"
 echo "Velnor ran; its window is in $shot"
