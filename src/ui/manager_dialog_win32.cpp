@@ -1,6 +1,7 @@
 #include "ui/manager_dialog_win32.h"
 
 #include "app/about_dialog_win32.h"
+#include "app/maintainer.h"
 #include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
@@ -30,7 +31,8 @@ constexpr CommandBinding COMMANDS[] = {
 CManagerDlg::CManagerDlg(EchoService& echo)
     : win::Dialog(IDD_MAIN),
       m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock, echo}),
-      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN)))
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
+      m_homePageLink(m_shell, m_associations, *this), m_mailLink(m_shell, m_associations, *this)
 {
 }
 
@@ -63,12 +65,16 @@ bool CManagerDlg::IsDeleteCacheChecked()
 
 BOOL CManagerDlg::OnInitDialog()
 {
+    m_homePageLink.Attach(Item(IDC_HOMEPAGE_LINK));
+    m_mailLink.Attach(Item(IDC_MAIL_LINK));
     AddAboutItemToSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_serverView.Attach(Item(IDC_SERVER_LIST));
     m_serverView.SetUpColumns();
     m_commands.InitServerView();
+    // The label keeps showing the bare address; the mail opens with a subject.
+    m_mailLink.SetTarget(std::string("mailto:") + MAINTAINER_EMAIL + "?subject=VELNOR: ");
     return TRUE;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/file_associations_win32.h"
+#include "controls/link_label_win32.h"
 #include "lists/server_list.h"
 #include "ping/echo_service.h"
 #include "platform/clock_win32.h"
@@ -39,8 +41,11 @@ class CManagerDlg : public win::Dialog, public User {
     Win32Registry m_registry;
     Win32FileStore m_files;
     Win32Shell m_shell;
+    Win32FileAssociations m_associations;
     Win32Clock m_clock;
     ServerListView m_serverView;
     ManagerCommands m_commands;
     HICON m_hIcon;
+    CLinkLabel m_homePageLink;
+    CLinkLabel m_mailLink;
 };

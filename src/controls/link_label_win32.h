@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "controls/hyperlink.h"
+
+class FileAssociations;
+class Shell;
+class User;
+
+// A dialog's static text control made into a hyperlink: drawn in a link
+// colour, underlined, with a hand cursor and a tool tip showing its target,
+// sized to its text; a click opens the target. Until Attach, the setters
+// only store their values for Attach to use.
+class CLinkLabel {
+  public:
+    // Targets open through the shell, else through the file associations;
+    // failures are told to the user.
+    CLinkLabel(Shell& shell, FileAssociations& associations, User& user);
+    ~CLinkLabel();
+    CLinkLabel(const CLinkLabel&) = delete;
+    CLinkLabel& operator=(const CLinkLabel&) = delete;
+
+    // Subclasses the static control and sets it up as a link.
+    void Attach(HWND window);
+    HWND Handle() const { return m_hwnd; }
+
+    // The text shown stays; the tool tip shows the new target.
+    void SetTarget(const std::string& target);
+    std::string GetTarget() const { return m_target; }
+    // A hover colour of -1 takes the system's highlight colour of now.
+    void SetStateColors(COLORREF unvisited, COLORREF visited, COLORREF hover);
+    COLORREF GetUnvisitedColor() const { return m_colorUnvisited; }
+    COLORREF GetVisitedColor() const { return m_colorVisited; }
+    COLORREF GetHoverColor() const { return m_colorHover; }
+    void MarkVisited(bool visited);
+    bool IsVisited() const { return m_isVisited; }
+    // The label owns the cursor from now on; none loads the default hand.
+    void SetHandCursor(HCURSOR cursor);
+    HCURSOR GetHandCursor() const { return m_handCursor.get(); }
+    void SetUnderlined(bool underlined);
+    bool IsUnderlined() const { return m_underlined; }
+    void SetFitToText(bool fit);
+    bool GetFitToText() const { return m_fitToText; }
+
+  private:
+    struct FontDeleter {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    struct CursorDeleter {
+        void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+    };
+    struct WindowDestroyer {
+        void operator()(HWND window) const;
+    };
+    using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+    using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
+    using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR label);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void PreSubclassWindow();
+    void Detach();
+    bool IsAttached() const;
+
+    std::string WindowText() const;
+    void SetLinkFont(bool underlined);
+    void FitWindowToText();
+    void LoadHandCursor();
+    void CreateToolTip();
+    void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+    void Invalidate();
+    void RedrawNow();
+
+    LRESULT OnReflectedCommand(WPARAM wParam);
+    LRESULT OnCtlColor(HDC dc);
+    LRESULT OnSetCursor();
+    void OnMouseMove(LPARAM position);
+    void OnCaptureChanged(HWND newCapture);
+    void OnClicked();
+
+    LinkPlatform m_platform;
+    User& m_user;
+    HWND m_hwnd = nullptr;
+
+    COLORREF m_colorUnvisited;
+    COLORREF m_colorVisited;
+    COLORREF m_colorHover;
+    bool m_isHovering = false;
+    bool m_isVisited = false;
+    bool m_underlined = true;
+    bool m_fitToText = true;
+    std::string m_target;
+    UniqueFont m_linkFont;
+    UniqueCursor m_handCursor;
+    UniqueWindow m_tip;
+};
