@@ -53,4 +53,7 @@ class ManagerCommands {
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;
+    // The "Ping" command's guard against repeated presses.
+    bool m_bPinging = false;
+    std::uint32_t m_dwLastPingEnd = 0;
 };

@@ -1,3 +1,23 @@
 #include "ui/manager_commands.h"
 
-void ManagerCommands::OnPing() {}
+#include "ping/ping_all.h"
+#include "ping/ping_schedule.h"
+#include "platform/clock.h"
+#include "ui/server_view.h"
+
+void ManagerCommands::OnPing()
+{
+    // Unsigned arithmetic gives the true elapsed time across a wrap of the tick.
+    if (m_platform.clock.TickCount() - m_dwLastPingEnd < PING_DEBOUNCE_MS)
+        return;
+    if (m_bPinging)
+        return;
+    m_bPinging = true;
+    FillServerView(*m_currentList, m_platform.view);
+    m_platform.view.Repaint();
+    SavePrivateListIfCurrent();
+    PingAll(*m_currentList, m_platform.view, m_platform.clock, m_platform.echo);
+    SortServerViewByPing(m_platform.view);
+    m_bPinging = false;
+    m_dwLastPingEnd = m_platform.clock.TickCount();
+}

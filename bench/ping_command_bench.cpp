@@ -1,0 +1,115 @@
+// One "Ping" press in the real main window over a full list of loopback
+// servers (127.0.0.1 up to 127.0.0.N), then the ping schedule alone
+// (PingAll) over the same servers with the rows kept in memory, so that the
+// list view's own share shows. Prints one line for each: what was run,
+// servers, wall ms, CPU ms of this process, rows that show a time.
+//
+// Usage: velnor_ping_command_bench [N]   (N: 1 to 100, default 100)
+
+#include <windows.h>
+
+#include <winsock.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fakes/fake_server_view.h"
+#include "lists/server_list.h"
+#include "ping/icmp_echo_service_win32.h"
+#include "ping/ping_all.h"
+#include "platform/clock_win32.h"
+#include "res/resource.h"
+#include "ui/manager_dialog_win32.h"
+#include "ui/server_list_view_win32.h"
+
+namespace {
+
+bool SeedServerList(const std::string& value)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Battle.Net\\Configuration", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG result = RegSetValueExA(key, "Server List", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+std::string LoopbackList(int count)
+{
+    std::string list;
+    for (int i = 1; i <= count; ++i)
+        list += "127.0.0." + std::to_string(i) + ";";
+    return list;
+}
+
+double CpuMilliseconds()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<double>(static_cast<ULONGLONG>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+double NowMilliseconds()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int RowsWithATime(const ServerView& view)
+{
+    int rows = 0;
+    for (int row = 0; row < view.RowCount(); ++row) {
+        std::string text = view.CellText(row, COLUMN_PING);
+        if (text != "N/A" && !text.empty())
+            ++rows;
+    }
+    return rows;
+}
+
+template <typename Run> void Measure(const char* what, int count, const ServerView& view, Run run)
+{
+    double cpuBefore = CpuMilliseconds();
+    double start = NowMilliseconds();
+    run();
+    double wall = NowMilliseconds() - start;
+    double cpu = CpuMilliseconds() - cpuBefore;
+    std::printf("%s %d %.0f %.0f %d\n", what, count, wall, cpu, RowsWithATime(view));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = std::clamp(argc > 1 ? std::atoi(argv[1]) : MAX_SERVERS, 1, MAX_SERVERS);
+    WSADATA data;
+    if (WSAStartup(0x0101, &data) != 0 || !SeedServerList(LoopbackList(count)))
+        return 1;
+    IcmpEchoService echo;
+    CManagerDlg dialog(echo);
+    if (dialog.Create() == nullptr)
+        return 1;
+    ServerListView view;
+    view.Attach(dialog.Item(IDC_SERVER_LIST));
+
+    Measure("press", count, view,
+            [&] { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); });
+
+    CServerList list;
+    for (int i = 0; i < count; ++i)
+        list.Add({"127.0.0." + std::to_string(i + 1), "", 0});
+    FakeServerView rows;
+    FillServerView(list, rows);
+    Win32Clock clock;
+    Measure("schedule", count, rows, [&] { PingAll(list, rows, clock, echo); });
+    WSACleanup();
+    return 0;
+}

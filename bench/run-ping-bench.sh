@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Measures Velnor's latency probing under Wine and prints the figures; no
+# figure passes or fails.
+#
+#  1. Velnor's probe next to Debian's fping, on the namespace test hosts
+#     that answer after 0, 20 and 80 ms and on one that never answers: what
+#     each reports, and its error against the configured delay.
+#  2. One "Ping" over 100 loopback servers in the real main window: its
+#     wall and CPU time against the schedule's floor.
+#
+# Usage (as root, for the test hosts): bench/run-ping-bench.sh [BUILD_DIR [ROUNDS]]
+#   BUILD_DIR: a MinGW build (default build/mingw); ROUNDS: probes per host (default 10)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(dirname "$here")
+build=$(realpath "${1:-$source_dir/build/mingw}")
+rounds=${2:-10}
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "run-ping-bench: needs root for the namespace test hosts (tests/netns/fixture.sh)" >&2
+  exit 1
+fi
+# One X server for every Wine process of the run.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds"
+fi
+
+cmake --build "$build" --target velnor_probe_bench velnor_ping_command_bench velnor_echo_responder >/dev/null
+
+export WINEPREFIX=$build/bench-wineprefix
+wine_run=$source_dir/cmake/wine-run.sh
+fixture=$source_dir/tests/netns/fixture.sh
+hosts_file=/run/velnor-netns/hosts
+probe_bench=$build/bench/velnor_probe_bench.exe
+command_bench=$build/bench/velnor_ping_command_bench.exe
+
+"$fixture" up "$build/tests/netns/velnor-echo-responder" >/dev/null
+trap '"$fixture" down; WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true' EXIT
+
+address_of() { awk -v name="$1" '$1 == name { print $2 }' "$hosts_file"; }
+
+# name of the test host, configured delay in ms ("-" for the silent one)
+bench_hosts=("delayed-0 0" "delayed-20 20" "delayed-80 80" "silent -")
+addresses=()
+for entry in "${bench_hosts[@]}"; do
+  addresses+=("$(address_of "${entry%% *}")")
+done
+
+# The Wine prefix and its service processes start here, outside the figures.
+"$wine_run" "$probe_bench" 1 127.0.0.1 >/dev/null
+
+velnor=$("$wine_run" "$probe_bench" "$rounds" "${addresses[@]}" | tr -d '\r')
+fping_out=$(fping -C $((3 * rounds)) -p 100 -t 1500 -q "${addresses[@]}" 2>&1 || true)
+
+echo "Probe accuracy: $rounds probes of 3 echoes per host from Velnor (timeout 1500 ms), $((3 * rounds))"
+echo "echoes per host from fping. Times in ms: the mean reported, its mean error against the delay,"
+echo "the worst single error; \"took\" is how long one Velnor probe ran."
+printf '%-12s %5s | %8s %7s %7s %9s | %8s %7s %7s\n' host delay Velnor error worst "took" fping error worst
+for i in "${!bench_hosts[@]}"; do
+  delay=${bench_hosts[$i]##* }
+  address=${addresses[$i]}
+  echo "$velnor" | awk -v host="$address" -v delay="$delay" '
+    $2 == host {
+      n++; took += $4
+      if ($3 == 9999) { lost++; next }
+      answered++; sum += $3; err = $3 - delay
+      if (answered == 1 || (err < 0 ? -err : err) > (worst < 0 ? -worst : worst)) worst = err
+    }
+    END {
+      if (answered) printf "%-12s %5s | %8.2f %+7.2f %+7d %7.0fms", host, delay, sum / answered, sum / answered - delay, worst, took / n
+      else printf "%-12s %5s | %8s %7s %7s %7.0fms", host, delay, "N/A", "", "", took / n
+      if (lost && answered) printf " (%d of %d N/A)", lost, n
+    }'
+  echo "$fping_out" | awk -v host="$address" -v delay="$delay" '
+    $1 == host {
+      for (f = 3; f <= NF; f++) {
+        if ($f == "-") { lost++; continue }
+        answered++; sum += $f; err = $f - delay
+        if (answered == 1 || (err < 0 ? -err : err) > (worst < 0 ? -worst : worst)) worst = err
+      }
+    }
+    END {
+      if (answered) printf " | %8.2f %+7.2f %+7.2f", sum / answered, sum / answered - delay, worst
+      else printf " | %8s", "no answer"
+      if (lost && answered) printf " (%d lost)", lost
+      printf "\n"
+    }'
+done
+
+# CPU time, in ms, of the prefix's own Wine processes (wineserver, the
+# device driver that sends the echoes): on Windows that work is the kernel's.
+clock_ticks=$(getconf CLK_TCK)
+wine_helpers_cpu() {
+  local pid environment total=0
+  for pid in /proc/[0-9]*; do
+    environment=$({ tr '\0' '\n' <"$pid/environ"; } 2>/dev/null) || continue
+    if grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$environment"; then
+      total=$((total + $({ awk '{ print $14 + $15 }' "$pid/stat"; } 2>/dev/null || echo 0)))
+    fi
+  done
+  echo $((total * 1000 / clock_ticks))
+}
+
+servers=100
+floor=$((servers * 200 + 1000))
+helpers_before=$(wine_helpers_cpu)
+figures=$("$wine_run" "$command_bench" "$servers" | tr -d '\r')
+helpers_after=$(wine_helpers_cpu)
+
+echo
+echo "One \"Ping\" over $servers loopback servers (127.0.0.1 to 127.0.0.$servers)"
+echo "  floor: $floor ms ($servers starts 200 ms apart, the last probe ending within its gap, one 1000 ms pass)"
+echo "$figures" | awk -v floor="$floor" '
+  $1 == "press" { what = "pressed in the main window" }
+  $1 == "schedule" { what = "PingAll alone, rows in memory" }
+  { printf "  %-30s wall %6d ms (%+6.2f%% of the floor), CPU %5d ms, %d of %d rows show a time\n",
+           what, $3, ($3 - floor) * 100 / floor, $4, $5, $2 }'
+echo "  CPU of Wine's own processes over both runs: $((helpers_after - helpers_before)) ms"

@@ -1,0 +1,96 @@
+#include "ping/ping_probe.h"
+
+#include <memory>
+
+#include "lists/server_list.h"
+
+namespace {
+
+constexpr std::uint32_t NO_PROBE_EXIT_CODE = 0xFFFFFFFF;
+
+} // namespace
+
+void CPingProbe::Start()
+{
+    m_nResult = 0;
+    m_strError.clear();
+    // Busy before the worker exists, so that no poll sees a started probe
+    // as idle before its result is in.
+    m_bBusy.store(1, std::memory_order_release);
+    if (!m_echo.StartThread(&CPingProbe::ProbeThreadProc, this))
+        Finish(PING_UNREACHABLE);
+}
+
+std::uint32_t CPingProbe::ProbeThreadProc(void* parameter)
+{
+    auto* probe = static_cast<CPingProbe*>(parameter);
+    if (probe == nullptr)
+        return NO_PROBE_EXIT_CODE;
+    return probe->Run();
+}
+
+std::uint32_t CPingProbe::Run()
+{
+    std::int32_t result = PING_UNREACHABLE;
+    // Whatever goes wrong, the probe must end idle: the poller waits for it.
+    try {
+        result = Measure();
+    } catch (...) {
+    }
+    Finish(result);
+    return 0;
+}
+
+IPv4Address CPingProbe::ResolveHost(const char* host)
+{
+    int startError = m_echo.StartSockets();
+    if (startError != 0) {
+        m_strError = "WSAStartup Failure " + std::to_string(startError);
+        return 0;
+    }
+    std::optional<IPv4Address> address = m_echo.GetHostByName(host);
+    if (!address) {
+        m_strError = "gethostbyname error " + std::to_string(m_echo.LastSocketError());
+        m_echo.CleanupSockets();
+        return 0;
+    }
+    m_echo.CleanupSockets();
+    return *address;
+}
+
+std::int32_t CPingProbe::Measure()
+{
+    std::unique_ptr<EchoSession> session = m_echo.OpenSession();
+    if (!session)
+        return PING_UNREACHABLE;
+    IPv4Address destination = m_echo.InetAddr(m_pszHost);
+    if (destination == ADDRESS_NONE)
+        destination = ResolveHost(m_pszHost);
+    return AverageRoundTrip(*session, destination);
+}
+
+std::int32_t CPingProbe::AverageRoundTrip(EchoSession& session, IPv4Address destination)
+{
+    // Address 0 is what a failed resolution leaves, and no server: an echo
+    // sent there would be answered by this very machine on some systems.
+    if (destination == 0)
+        return PING_UNREACHABLE;
+    std::int64_t sum = 0;
+    std::int32_t answered = 0;
+    for (std::int32_t attempt = 1; attempt <= m_nAttempts; ++attempt) {
+        EchoReply reply = session.SendEcho(destination, m_nTimeout);
+        if (reply.status == ECHO_ANSWERED) {
+            sum += reply.roundTripTime;
+            ++answered;
+        }
+    }
+    if (answered == 0)
+        return PING_UNREACHABLE;
+    return static_cast<std::int32_t>(sum / answered);
+}
+
+void CPingProbe::Finish(std::int32_t result)
+{
+    m_nResult = result;
+    m_bBusy.store(0, std::memory_order_release);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "ping/echo_service.h"
+
+// One ICMP measurement of one server on a worker thread of its own: the
+// average round-trip time of the answered echo requests, or
+// PING_UNREACHABLE when none was answered.
+//
+// The owner sets m_pszHost, m_nTimeout and m_nAttempts, calls Start, and
+// reads m_nResult once m_bBusy reads 0 (acquire order). The worker shares
+// only those fields and the borrowed host text with its owner; it does not
+// touch the probe after clearing m_bBusy, so an idle probe may be destroyed
+// at once.
+class CPingProbe {
+  public:
+    explicit CPingProbe(EchoService& echo) : m_echo(echo) {}
+    CPingProbe(const CPingProbe&) = delete;
+    CPingProbe& operator=(const CPingProbe&) = delete;
+
+    // Returns at once; the probe reads busy from here until its result is in.
+    void Start();
+    // The worker's entry: runs the probe given as parameter.
+    static std::uint32_t ProbeThreadProc(void* parameter);
+    std::uint32_t Run();
+    // The host's first IPv4 address, 0 when it does not resolve.
+    IPv4Address ResolveHost(const char* host);
+
+    // Why the last name resolution failed; diagnosis only.
+    std::string m_strError;
+    std::atomic<std::int32_t> m_bBusy{0};
+    std::int32_t m_nTimeout = 750;
+    std::int32_t m_nAttempts = 3;
+    // Borrowed: must stay alive and unchanged while the probe is busy.
+    const char* m_pszHost = nullptr;
+    std::int32_t m_nResult = 0;
+
+  private:
+    std::int32_t Measure();
+    std::int32_t AverageRoundTrip(EchoSession& session, IPv4Address destination);
+    void Finish(std::int32_t result);
+
+    EchoService& m_echo;
+};

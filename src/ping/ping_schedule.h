@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// A "Ping" press less than this long after the end of the last one is dropped.
+constexpr std::uint32_t PING_DEBOUNCE_MS = 500;
+// How long each echo request waits for its reply.
+constexpr std::int32_t PING_TIMEOUT_MS = 1500;
+// Echo requests per server.
+constexpr std::int32_t PING_ATTEMPTS = 3;
+// The pause after starting each probe, the last one included.
+constexpr std::uint32_t PROBE_START_GAP_MS = 200;
+// The pause in every polling pass.
+constexpr std::uint32_t PING_POLL_MS = 1000;

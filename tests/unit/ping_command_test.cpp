@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_echo_service.h"
+#include "fakes/fake_file_store.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_server_view.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_user.h"
+#include "lists/server_list.h"
+#include "ui/manager_commands.h"
+
+namespace {
+
+using Column = std::vector<std::string>;
+using Sleeps = std::vector<std::uint32_t>;
+
+const std::string PRIVATE_LIST_PATH = "C:\\WINDOWS\\VELNOR.INI";
+const IPv4Address ALPHA = FakeEchoService::Address(198, 18, 1, 1);
+const IPv4Address BRAVO = FakeEchoService::Address(198, 18, 1, 2);
+
+// The main window's commands over fakes, the public list holding the
+// servers given; probes run when the clock reaches their time.
+struct PingCommandTest : ::testing::Test {
+    void Show(const std::string& serverList)
+    {
+        registry.Put(RegistryRoot::LocalMachine, "Software\\Battle.Net\\Configuration", "Server List",
+                     serverList);
+        commands.InitServerView();
+        clock.now = 100000;
+        clock.afterSleep = [this] { echo.RunDueThreads(); };
+    }
+    void Answer(IPv4Address server, std::uint32_t milliseconds)
+    {
+        echo.replies[server] = {FakeEchoService::Answer(milliseconds), FakeEchoService::Answer(milliseconds),
+                                FakeEchoService::Answer(milliseconds)};
+    }
+    // Presses "Ping" and answers whether the press started a ping.
+    bool PressPing()
+    {
+        size_t sleepsBefore = clock.sleeps.size();
+        commands.OnPing();
+        return clock.sleeps.size() != sleepsBefore;
+    }
+    void ShowEmptyPrivateList()
+    {
+        Show("198.18.1.1;198.18.1.2");
+        files.files[PRIVATE_LIST_PATH] = "";
+        commands.OnPrivateServers();
+        ASSERT_TRUE(commands.IsPrivateListCurrent());
+        ASSERT_EQ(commands.CurrentList().GetUpperBound(), -1);
+        files.calls.clear();
+    }
+    std::vector<std::int32_t> PingTimes() const
+    {
+        std::vector<std::int32_t> times;
+        for (int i = 0; i <= commands.CurrentList().GetUpperBound(); ++i)
+            times.push_back(commands.CurrentList().GetAt(i).pingTime);
+        return times;
+    }
+
+    FakeServerView view;
+    FakeUser user;
+    FakeRegistry registry;
+    FakeFileStore files;
+    FakeShell shell;
+    FakeClock clock;
+    FakeEchoService echo{&clock};
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+};
+
+TEST_F(PingCommandTest, StartsOneProbePerServerTwoHundredMillisecondsApartThenPollsEverySecond)
+{
+    Show("198.18.1.1;198.18.1.2;198.18.1.3");
+    Answer(ALPHA, 30);
+    Answer(BRAVO, 50);
+    ASSERT_TRUE(PressPing());
+
+    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 200, 1000}));
+    EXPECT_EQ(echo.threadsStarted, 3u);
+    ASSERT_EQ(echo.sent.size(), 9u);
+    for (const FakeEchoService::Echo& sent : echo.sent)
+        EXPECT_EQ(sent.timeoutMs, 1500);
+    EXPECT_EQ(view.repaints, 2) << "once before the probes, once per pass";
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2", "198.18.1.3"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"30", "50", "N/A"}));
+    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{30, 50, PING_UNREACHABLE}));
+    EXPECT_TRUE(files.calls.empty()) << "the public list is never saved";
+}
+
+TEST_F(PingCommandTest, RefillsAndRepaintsTheViewBeforeTheFirstProbeStarts)
+{
+    Show("198.18.1.1;198.18.1.2");
+    view.rows = {{"stale", "", "7"}};
+    std::vector<FakeServerView::Row> rowsAtFirstStart;
+    int repaintsAtFirstStart = -1;
+    echo.onThreadStart = [&] {
+        if (repaintsAtFirstStart < 0) {
+            rowsAtFirstStart = view.rows;
+            repaintsAtFirstStart = view.repaints;
+        }
+    };
+    PressPing();
+
+    EXPECT_EQ(repaintsAtFirstStart, 1);
+    EXPECT_EQ(rowsAtFirstStart, (std::vector<FakeServerView::Row>{{"198.18.1.1", "Blizz Server", "0"},
+                                                                  {"198.18.1.2", "Blizz Server", "0"}}));
+}
+
+// Alpha's probe ends in the second pass, bravo's in the first and charlie
+// never answers; after the first pass the test spoils bravo's row.
+TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
+{
+    Show("198.18.1.1;198.18.1.2;198.18.1.3");
+    Answer(ALPHA, 80);
+    Answer(BRAVO, 20);
+    echo.runDelays = {1500};
+    std::vector<Column> pingsAfterPass;
+    clock.afterSleep = [&] {
+        if (clock.sleeps.back() == 1000) {
+            pingsAfterPass.push_back(view.Column(COLUMN_PING));
+            if (pingsAfterPass.size() == 1)
+                view.SetCellText(1, COLUMN_PING, "spoilt");
+        }
+        echo.RunDueThreads();
+    };
+    PressPing();
+
+    ASSERT_EQ(pingsAfterPass.size(), 2u);
+    EXPECT_EQ(pingsAfterPass[0], (Column{"0", "20", "N/A"})) << "a busy probe's row keeps the refill's text";
+    EXPECT_EQ(pingsAfterPass[1], (Column{"80", "20", "N/A"})) << "an idle probe is copied again";
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.2", "198.18.1.1", "198.18.1.3"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"20", "80", "N/A"}));
+    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{80, 20, PING_UNREACHABLE}))
+        << "the list keeps its order";
+    EXPECT_EQ(view.repaints, 3);
+}
+
+TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
+{
+    Show("198.18.1.1;198.18.1.2");
+    echo.runDelays = {0, 3100};
+    PressPing();
+    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(view.repaints, 5);
+    EXPECT_EQ(echo.PendingThreads(), 0u);
+}
+
+TEST_F(PingCommandTest, AnEmptyListRunsOnePassAndIsSorted)
+{
+    ShowEmptyPrivateList();
+
+    ASSERT_TRUE(PressPing());
+    EXPECT_EQ(clock.sleeps, (Sleeps{1000}));
+    EXPECT_EQ(view.repaints, 2);
+    EXPECT_EQ(echo.threadsStarted, 0u);
+    EXPECT_EQ(files.calls, (std::vector<std::string>{"write " + PRIVATE_LIST_PATH}));
+    EXPECT_EQ(files.files[PRIVATE_LIST_PATH], "");
+    clock.now += 499;
+    EXPECT_FALSE(PressPing()) << "the end of the ping was recorded";
+}
+
+TEST_F(PingCommandTest, SavesThePrivateListBeforeTheFirstProbeStarts)
+{
+    Show("198.18.1.1;198.18.1.2");
+    files.files[PRIVATE_LIST_PATH] = "198.18.1.1 first\r\n198.18.1.2 second\r\n";
+    commands.OnPrivateServers();
+    files.calls.clear();
+    std::vector<std::string> fileCallsAtFirstStart;
+    echo.onThreadStart = [&] {
+        if (echo.threadsStarted == 0)
+            fileCallsAtFirstStart = files.calls;
+    };
+    PressPing();
+    EXPECT_EQ(fileCallsAtFirstStart, (std::vector<std::string>{"write " + PRIVATE_LIST_PATH}));
+    EXPECT_EQ(files.calls.size(), 1u);
+}
+
+TEST_F(PingCommandTest, DropsAPressWithinHalfASecondOfTheLastPingsEnd)
+{
+    Show("198.18.1.1;198.18.1.2");
+    ASSERT_TRUE(PressPing());
+    clock.now += 499;
+    view.rows.clear();
+    EXPECT_FALSE(PressPing());
+    EXPECT_TRUE(view.rows.empty()) << "a dropped press leaves the view alone";
+    clock.now += 1;
+    EXPECT_TRUE(PressPing()) << "the dropped press did not move the end";
+}
+
+TEST_F(PingCommandTest, TheFirstPressNeedsTheTickAtFiveHundredOrMore)
+{
+    Show("198.18.1.1;198.18.1.2");
+    clock.now = 499;
+    EXPECT_FALSE(PressPing());
+    clock.now = 500;
+    EXPECT_TRUE(PressPing());
+}
+
+TEST_F(PingCommandTest, MeasuresTheGuardAcrossAWrapOfTheTick)
+{
+    ShowEmptyPrivateList();
+    clock.now = 0xFFFFFFFFu - 1000 - 199;
+    ASSERT_TRUE(PressPing());
+    ASSERT_EQ(clock.now, 0xFFFFFF38u) << "the ping ended 200 ms before the wrap";
+    clock.now += 499;
+    ASSERT_EQ(clock.now, 299u);
+    EXPECT_FALSE(PressPing());
+    clock.now += 1;
+    EXPECT_TRUE(PressPing());
+}
+
+// A platform without ICMP or threads must not leave the poll waiting.
+TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
+{
+    Show("198.18.1.1;198.18.1.2");
+    echo.threadsAvailable = false;
+    PressPing();
+    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "N/A"}));
+
+    echo.threadsAvailable = true;
+    echo.icmpAvailable = false;
+    clock.now += 500;
+    PressPing();
+    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
+    EXPECT_TRUE(echo.sent.empty());
+}
+
+} // namespace

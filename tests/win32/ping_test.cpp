@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <winsock.h>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "lists/server_list.h"
+#include "ping/icmp_echo_service_win32.h"
+#include "ping/ping_all.h"
+#include "ping/ping_probe.h"
+#include "ping/ping_schedule.h"
+#include "platform/clock_win32.h"
+#include "test_registry.h"
+#include "ui/manager_dialog_win32.h"
+#include "ui/server_list_view_win32.h"
+
+namespace {
+
+// Written by tests/netns/fixture.sh while its hosts are up; Wine shows the
+// machine's root directory as drive Z:.
+const char* const FIXTURE_HOSTS_FILE = "Z:\\run\\velnor-netns\\hosts";
+
+// The address of one of the fixture's hosts, "" while the fixture is down.
+std::string FixtureHost(const std::string& name)
+{
+    std::ifstream hosts(FIXTURE_HOSTS_FILE);
+    std::string line;
+    while (std::getline(hosts, line)) {
+        std::istringstream fields(line);
+        std::string hostName, address;
+        if (fields >> hostName >> address && hostName == name)
+            return address;
+    }
+    return "";
+}
+
+const char* const NO_FIXTURE =
+    "the namespace test hosts are not up: they need root (tests/netns/fixture.sh up)";
+
+bool IsDecimal(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The sockets are started for the whole process, as the application does.
+class SocketsStarted : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite()
+    {
+        WSADATA data;
+        ASSERT_EQ(WSAStartup(0x0101, &data), 0);
+    }
+    static void TearDownTestSuite() { WSACleanup(); }
+
+    IcmpEchoService echo;
+};
+
+class RealPing : public SocketsStarted {
+  protected:
+    // Runs one probe as the ping command does and waits until it is idle.
+    void Probe(const char* host)
+    {
+        probe.m_pszHost = host;
+        probe.m_nTimeout = PING_TIMEOUT_MS;
+        probe.m_nAttempts = PING_ATTEMPTS;
+        probe.Start();
+        while (probe.m_bBusy.load(std::memory_order_acquire) != 0)
+            Sleep(10);
+    }
+
+    CPingProbe probe{echo};
+};
+
+TEST_F(RealPing, LoopbackAnswersWithinTheTimeout)
+{
+    Probe("127.0.0.1");
+    ASSERT_NE(probe.m_nResult, PING_UNREACHABLE)
+        << "not run as root? Wine then needs net.ipv4.ping_group_range to hold the user's group";
+    EXPECT_GE(probe.m_nResult, 0);
+    EXPECT_LT(probe.m_nResult, PING_TIMEOUT_MS);
+    EXPECT_EQ(probe.m_strError, "");
+}
+
+// The empty label makes the resolver refuse the name itself: a well-formed
+// name would be asked of the machine's DNS server, off this machine.
+TEST_F(RealPing, ANameUnderTheInvalidDomainIsUnreachable)
+{
+    Probe("velnor..invalid");
+    EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
+    const std::string prefix = "gethostbyname error ";
+    ASSERT_EQ(probe.m_strError.substr(0, prefix.size()), prefix);
+    std::string code = probe.m_strError.substr(prefix.size());
+    EXPECT_TRUE(IsDecimal(code) && code != "0") << probe.m_strError;
+}
+
+TEST_F(RealPing, ASilentHostIsUnreachable)
+{
+    const std::string silent = FixtureHost("silent");
+    if (silent.empty())
+        GTEST_SKIP() << NO_FIXTURE;
+    Probe(silent.c_str());
+    EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
+}
+
+TEST_F(RealPing, ManyProbesAtOnceEachGetTheirOwnAnswer)
+{
+    const int count = 20;
+    std::string hosts[count];
+    std::deque<CPingProbe> probes;
+    for (int i = 0; i < count; ++i) {
+        hosts[i] = "127.0.0." + std::to_string(i + 1);
+        CPingProbe& started = probes.emplace_back(echo);
+        started.m_pszHost = hosts[i].c_str();
+        started.m_nTimeout = PING_TIMEOUT_MS;
+        started.Start();
+    }
+    for (CPingProbe& started : probes) {
+        while (started.m_bBusy.load(std::memory_order_acquire) != 0)
+            Sleep(10);
+        EXPECT_NE(started.m_nResult, PING_UNREACHABLE) << started.m_pszHost;
+    }
+}
+
+// The whole command through the window: the ping column fills in and the
+// rows are sorted, loopback first.
+class PingCommand : public SocketsStarted {
+  protected:
+    void Open(const std::string& serverList)
+    {
+        SeedServerList(serverList);
+        ASSERT_NE(dialog.Create(), nullptr);
+        view.Attach(dialog.Item(IDC_SERVER_LIST));
+    }
+    void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
+
+    CManagerDlg dialog{echo};
+    ServerListView view;
+};
+
+TEST_F(PingCommand, ShowsTheTimeOfEveryAnsweringServer)
+{
+    Open("127.0.0.1;127.0.0.2");
+    PressPing();
+    ASSERT_EQ(view.RowCount(), 2);
+    for (int row = 0; row < 2; ++row)
+        EXPECT_TRUE(IsDecimal(view.CellText(row, COLUMN_PING))) << view.CellText(row, COLUMN_PING);
+}
+
+TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
+{
+    const std::string silent = FixtureHost("silent");
+    if (silent.empty())
+        GTEST_SKIP() << NO_FIXTURE;
+    Open(silent + ";127.0.0.1");
+    PressPing();
+    ASSERT_EQ(view.RowCount(), 2);
+    EXPECT_EQ(view.CellText(0, COLUMN_SERVER), "127.0.0.1");
+    EXPECT_TRUE(IsDecimal(view.CellText(0, COLUMN_PING)));
+    EXPECT_EQ(view.CellText(1, COLUMN_SERVER), silent);
+    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
+}
+
+TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
+{
+    const std::string silent = FixtureHost("silent");
+    if (silent.empty())
+        GTEST_SKIP() << NO_FIXTURE;
+    Open("127.0.0.1;127.0.0.2");
+    CServerList list;
+    list.Add({"127.0.0.1", "loopback", 0});
+    list.Add({silent, "silent", 0});
+    FillServerView(list, view);
+    Win32Clock clock;
+    PingAll(list, view, clock, echo);
+    EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
+    EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
+    EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);
+    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
+}
+
+} // namespace
