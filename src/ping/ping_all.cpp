@@ -42,6 +42,7 @@ void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock)
 // probe is still busy.
 bool CollectResults(CServerList& list, const ProbeTable& probes, ServerView& view)
 {
+    ServerViewBatch batch(view);
     bool anyBusy = false;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
         const CPingProbe& probe = probes[i];

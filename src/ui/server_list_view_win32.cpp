@@ -15,3 +15,14 @@ void ServerListView::Repaint()
 {
     RedrawWindow(m_list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
+
+void ServerListView::SuspendRedraw()
+{
+    SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void ServerListView::ResumeRedraw()
+{
+    SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_list.Handle(), nullptr, TRUE);
+}

@@ -24,6 +24,8 @@ class ServerListView : public ServerView {
     void DeleteAllRows() override { m_list.DeleteAllItems(); }
     int SelectedRow() const override { return m_list.GetNextItem(-1, LVNI_SELECTED); }
     void Repaint() override;
+    void SuspendRedraw() override;
+    void ResumeRedraw() override;
 
   private:
     win::ListView m_list;

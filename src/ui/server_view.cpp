@@ -29,6 +29,7 @@ int ServerColumnWidth(int windowWidth)
 
 void FillServerView(const CServerList& list, ServerView& view)
 {
+    ServerViewBatch batch(view);
     view.DeleteAllRows();
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
         ServerEntry entry = list.GetAt(i);
@@ -40,6 +41,7 @@ void FillServerView(const CServerList& list, ServerView& view)
 
 void SortServerViewByPing(ServerView& view)
 {
+    ServerViewBatch batch(view);
     bool swapped;
     do {
         swapped = false;

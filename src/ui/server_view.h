@@ -23,6 +23,22 @@ class ServerView {
     virtual int SelectedRow() const = 0;
     // Repaints the view at once, without waiting for the message loop.
     virtual void Repaint() = 0;
+    // Stops painting while many rows change (each change would otherwise
+    // paint on its own); resuming repaints when the message loop next runs.
+    virtual void SuspendRedraw() = 0;
+    virtual void ResumeRedraw() = 0;
+};
+
+// Suspends the view's painting for the life of a batch of changes.
+class ServerViewBatch {
+  public:
+    explicit ServerViewBatch(ServerView& view) : m_view(view) { m_view.SuspendRedraw(); }
+    ~ServerViewBatch() { m_view.ResumeRedraw(); }
+    ServerViewBatch(const ServerViewBatch&) = delete;
+    ServerViewBatch& operator=(const ServerViewBatch&) = delete;
+
+  private:
+    ServerView& m_view;
 };
 
 // The width of each of the three equal columns, from the view's window width.

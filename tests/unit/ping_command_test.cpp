@@ -146,6 +146,7 @@ TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
     PressPing();
     EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000, 1000, 1000, 1000}));
     EXPECT_EQ(view.repaints, 5);
+    EXPECT_EQ(view.changesWhilePainting, 0) << "each pass writes its cells, then paints once";
     EXPECT_EQ(echo.PendingThreads(), 0u);
 }
 

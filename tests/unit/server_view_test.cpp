@@ -113,6 +113,22 @@ TEST(ServerView, SortOfAReversedFullViewEndsAscending)
         ASSERT_EQ(view.CellText(i, COLUMN_PING), std::to_string(i + 1));
 }
 
+TEST(ServerView, FillAndSortChangeRowsWithPaintingSuspendedAndResumeIt)
+{
+    CServerList list;
+    list.Add({"a", "", 5});
+    list.Add({"b", "", 1});
+    FakeServerView view;
+    FillServerView(list, view);
+    EXPECT_EQ(view.suspended, 0);
+    EXPECT_GT(view.suspensions, 0);
+    int fillSuspensions = view.suspensions;
+    SortServerViewByPing(view);
+    EXPECT_EQ(view.suspended, 0);
+    EXPECT_GT(view.suspensions, fillSuspensions);
+    EXPECT_EQ(view.changesWhilePainting, 0);
+}
+
 TEST(ServerView, SelectedServerIsTheFirstCellCutAt127Characters)
 {
     FakeServerView view = ViewWithPings({"1", "2"});

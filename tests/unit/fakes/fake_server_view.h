@@ -6,7 +6,8 @@
 
 #include "ui/server_view.h"
 
-// The list view as a plain table; records how often it was repainted.
+// The list view as a plain table; records how often it was repainted and
+// whether rows changed while it was painting.
 class FakeServerView : public ServerView {
   public:
     using Row = std::array<std::string, 3>;
@@ -15,13 +16,19 @@ class FakeServerView : public ServerView {
     std::string CellText(int row, int column) const override { return rows.at(row).at(column); }
     void SetCellText(int row, int column, const std::string& text) override
     {
+        NoteChange();
         rows.at(row).at(column) = text;
     }
     void InsertRow(int row, const std::string& serverText) override
     {
+        NoteChange();
         rows.insert(rows.begin() + row, Row{serverText, "", ""});
     }
-    void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
+    void DeleteRow(int row) override
+    {
+        NoteChange();
+        rows.erase(rows.begin() + row);
+    }
     void DeleteAllRows() override
     {
         rows.clear();
@@ -29,6 +36,18 @@ class FakeServerView : public ServerView {
     }
     int SelectedRow() const override { return selected; }
     void Repaint() override { ++repaints; }
+    void SuspendRedraw() override
+    {
+        ++suspended;
+        ++suspensions;
+    }
+    void ResumeRedraw() override { --suspended; }
+
+    void NoteChange()
+    {
+        if (suspended == 0)
+            ++changesWhilePainting;
+    }
 
     std::vector<std::string> Column(int column) const
     {
@@ -41,4 +60,9 @@ class FakeServerView : public ServerView {
     std::vector<Row> rows;
     int selected = -1;
     int repaints = 0;
+    // Suspensions not yet resumed.
+    int suspended = 0;
+    int suspensions = 0;
+    // Row changes made while the view was painting each one.
+    int changesWhilePainting = 0;
 };
