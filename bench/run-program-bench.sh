@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Measures Velnor as a whole under Wine and prints the figures side by side
+# with a minimal dialog program of the same build; no figure passes or
+# fails:
+#
+#  - the time from process start to the main window being shown;
+#  - the peak working set with the window shown, and over one "Ping" of
+#    100 servers: the namespace test hosts in turn when run as root, else
+#    127.0.0.1 to 127.0.0.100;
+#  - the time of sorting 100 rows by ping in the real main window's list
+#    view.
+#
+# Usage: bench/run-program-bench.sh [BUILD_DIR [ROUNDS]]
+#   BUILD_DIR: a MinGW build (default build/mingw); ROUNDS: starts and sorts
+#   per figure (default 10)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(dirname "$here")
+build=${1:-$source_dir/build/mingw}
+rounds=${2:-10}
+
+[ -f "$build/CMakeCache.txt" ] || cmake --preset mingw -B "$build" >/dev/null
+cmake --build "$build" --target velnor_program_bench velnor_echo_responder >/dev/null
+build=$(realpath "$build")
+
+export WINEPREFIX=$build/bench-program-prefix
+wine_run=$source_dir/cmake/wine-run.sh
+fixture=$source_dir/tests/netns/fixture.sh
+fixture_up=no
+
+windows_path() { echo "Z:${1//\//\\}"; }
+
+take_down() {
+  wineserver -k 2>/dev/null || true
+  [ "$fixture_up" = no ] || "$fixture" down || true
+  kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+}
+
+# A display of its own, with nothing else on it.
+unset DISPLAY
+source "$source_dir/scripts/lib/virtual-display.sh"
+start_virtual_display
+trap take_down EXIT
+
+if [ ! -d "$WINEPREFIX" ]; then
+  "$source_dir/cmake/wine-init-prefix.sh"
+  # The virtual desktop comes with the next start of the prefix's server.
+  wineserver -w
+fi
+
+hosts=()
+if [ "$(id -u)" -eq 0 ]; then
+  listing=$("$fixture" up "$build/tests/netns/velnor-echo-responder")
+  fixture_up=yes
+  mapfile -t hosts < <(awk '{ print $2 }' <<<"$listing")
+else
+  echo "Not root: the namespace test hosts are not made; Ping goes to loopback."
+fi
+
+"$wine_run" "$build/bench/velnor_program_bench.exe" "$(windows_path "$build/velnor.exe")" \
+  "$(windows_path "$build/bench/velnor_minimal_dialog.exe")" "$rounds" "${hosts[@]}" | tr -d '\r'

@@ -1,0 +1,32 @@
+#include "walk.h"
+
+#include <sstream>
+
+namespace {
+
+// A new prefix may take its time to start the first program.
+constexpr DWORD START_TIMEOUT_MS = 60000;
+
+} // namespace
+
+VelnorRun::VelnorRun(const std::string& program)
+    : process(program), window(WaitForMainWindow(process, START_TIMEOUT_MS))
+{
+}
+
+std::string DescribeRows(const std::vector<ViewRow>& rows)
+{
+    std::ostringstream text;
+    for (const ViewRow& row : rows)
+        text << row[0] << " | " << row[1] << " | " << row[2] << "\n";
+    return text.str();
+}
+
+std::vector<ViewRow> PublicRows(const std::string& serverList)
+{
+    std::vector<ViewRow> rows;
+    std::istringstream names(serverList);
+    for (std::string name; std::getline(names, name, ';');)
+        rows.push_back({name, "Blizz Server", "0"});
+    return rows;
+}

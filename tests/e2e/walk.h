@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "screenshots.h"
+#include "velnor_window.h"
+#include "walk_report.h"
+
+// The hosts of the namespace fixture that the walk puts into its private
+// list: one answers after a short delay, one never answers.
+struct FixtureHosts {
+    std::string delayed;
+    std::string silent;
+};
+
+// What the walk is given: the programs, where the pictures go, and the
+// fixture's hosts when the machine has them.
+struct WalkSetup {
+    std::string velnor;
+    std::string standinGame;
+    std::string screenshotFolder;
+    std::optional<FixtureHosts> fixture;
+};
+
+// The StarCraft installation that the walk makes for the stand-in game.
+struct GameInstall {
+    std::string directory;
+    std::string cacheFile;
+    std::string standinRecord;
+};
+
+// One run of Velnor, from its start to its main window, ended at the
+// latest when the object goes.
+class VelnorRun {
+  public:
+    explicit VelnorRun(const std::string& program);
+
+    ChildProcess process;
+    DialogWindow window;
+};
+
+// What every step needs.
+struct Walk {
+    const WalkSetup& setup;
+    WalkReport& report;
+    Screenshots screenshots;
+    GameInstall game;
+    std::string seededServerList;
+};
+
+// The first run: public list, private list and its edits, Ping, and the
+// StarCraft launch, ended through the close box.
+void WalkFirstRun(Walk& walk);
+// The second run: the default list, the keys and the About box.
+void WalkSecondRun(Walk& walk);
+
+// The rows of the view as text, one line each, for the report.
+std::string DescribeRows(const std::vector<ViewRow>& rows);
+// The rows that a well-formed "Server List" value shows at start-up.
+std::vector<ViewRow> PublicRows(const std::string& serverList);

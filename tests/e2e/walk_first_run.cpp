@@ -1,0 +1,217 @@
+#include <algorithm>
+#include <initializer_list>
+
+#include "machine_state.h"
+#include "res/resource.h"
+#include "walk.h"
+#include "walk_checks.h"
+
+namespace {
+
+// "Ping" waits up to 4.5 s for a silent host, after 200 ms per server.
+constexpr DWORD PING_TIMEOUT_MS = 120000;
+// A moment into "Ping" when the answering host's time is in and the silent
+// host's is not.
+constexpr DWORD PING_PICTURE_DELAY_MS = 2500;
+constexpr DWORD LAUNCH_TIMEOUT_MS = 30000;
+// The responder of the fixture's delayed host waits this long.
+constexpr int DELAYED_HOST_MS = 20;
+constexpr int PING_TIMEOUT_MS_OF_A_PROBE = 1500;
+
+struct PrivateServer {
+    std::string name;
+    std::string description;
+};
+
+// The private servers that the walk adds; "mistyped" is deleted again.
+struct PrivateServers {
+    PrivateServer silent;
+    PrivateServer mistyped;
+    PrivateServer clan;
+};
+
+PrivateServers ServersToAdd(const WalkSetup& setup)
+{
+    if (setup.fixture)
+        return {{setup.fixture->silent, "Old clan server"},
+                {"127.0.0.9", "Mistyped"},
+                {setup.fixture->delayed, "Clan server"}};
+    return {{"127.0.0.3", "Old clan server"}, {"127.0.0.9", "Mistyped"}, {"127.0.0.4", "Clan server"}};
+}
+
+// The file's text as Velnor writes it in text mode: per server the name
+// padded with blanks to 21 characters, the description and CR LF.
+std::string FileOf(std::initializer_list<PrivateServer> servers)
+{
+    std::string text;
+    for (const PrivateServer& server : servers)
+        text += server.name + std::string(21 - server.name.size(), ' ') + server.description + "\r\n";
+    return text;
+}
+
+std::vector<ViewRow> RowsOf(std::initializer_list<PrivateServer> servers)
+{
+    std::vector<ViewRow> rows;
+    for (const PrivateServer& server : servers)
+        rows.push_back({server.name, server.description, "0"});
+    return rows;
+}
+
+void StartWithThePublicList(Walk& walk, VelnorRun& run)
+{
+    walk.report.Step("Start: the public list from \"Server List\", in list order");
+    CheckRows(walk, run.window, PublicRows(walk.seededServerList), "the view shows the seeded servers");
+    CheckEditButtons(walk, run.window, false);
+    walk.report.Check(!run.window.IsChecked(IDC_DELETE_BNCACHE), "\"Delete BNCACHE.DAT\" starts cleared");
+    walk.report.Check(!FileExists(PrivateListPath()), "start-up makes no \"VELNOR.INI\"");
+    walk.screenshots.Take("01-public-list", {run.window.Handle()});
+}
+
+void ShowThePrivateList(Walk& walk, VelnorRun& run)
+{
+    walk.report.Step("\"Private Servers\": the file is made, the edit buttons come on");
+    run.window.Press(IDC_PRIVATE_SERVERS);
+    CheckPrivateFile(walk, "", "an empty \"VELNOR.INI\" is made in the Windows directory");
+    CheckEditButtons(walk, run.window, true);
+    CheckRows(walk, run.window, {}, "the view is empty");
+}
+
+void AddServer(Walk& walk, VelnorRun& run, const PrivateServer& server, const std::string& picture)
+{
+    PendingPress press(run.window.Item(IDC_ADD_SERVER), MODAL_COMMAND_TIMEOUT_MS);
+    DialogWindow dialog = WaitForOwnedWindow(run.window, run.process, "Dialog");
+    walk.report.Check(dialog.ItemText(IDC_NEW_SERVER_NAME).empty() &&
+                          dialog.ItemText(IDC_NEW_SERVER_DESCRIPTION).empty(),
+                      "the Add Server dialog opens with empty fields");
+    dialog.SetItemText(IDC_NEW_SERVER_NAME, server.name);
+    dialog.SetItemText(IDC_NEW_SERVER_DESCRIPTION, server.description);
+    if (!picture.empty())
+        walk.screenshots.Take(picture, {run.window.Handle(), dialog.Handle()});
+    CloseWithOk(walk, dialog, "the Add Server dialog");
+    press.WaitUntilDone(ANSWER_TIMEOUT_MS);
+}
+
+void AddAndDeleteServers(Walk& walk, VelnorRun& run, const PrivateServers& servers)
+{
+    walk.report.Step("\"Add Server\" three times, then \"Delete Server\"");
+    AddServer(walk, run, servers.silent, "02-add-server");
+    CheckRows(walk, run.window, RowsOf({servers.silent}), "the first server is shown");
+    CheckPrivateFile(walk, FileOf({servers.silent}), "the file holds the first server");
+    AddServer(walk, run, servers.mistyped, "");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.mistyped}), "the file holds two servers");
+    AddServer(walk, run, servers.clan, "");
+    CheckRows(walk, run.window, RowsOf({servers.silent, servers.mistyped, servers.clan}),
+              "the three servers are shown in the order added");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.mistyped, servers.clan}),
+                     "the file holds the three servers");
+
+    run.window.Focus(IDC_SERVER_LIST);
+    RemoteListView view = run.window.ListView(IDC_SERVER_LIST);
+    view.Select(1);
+    walk.report.Check(view.SelectedRow() == 1, "the second row is selected");
+    walk.screenshots.Take("03-private-servers", {run.window.Handle()});
+    run.window.Press(IDC_DELETE_SERVER);
+    CheckRows(walk, run.window, RowsOf({servers.silent, servers.clan}), "the selected server is gone");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "and gone from the file");
+}
+
+void CheckMeasuredRows(Walk& walk, const std::vector<ViewRow>& rows, const PrivateServers& servers)
+{
+    std::vector<int> times;
+    for (const ViewRow& row : rows)
+        times.push_back(PingValue(row[2]).value_or(-1));
+    walk.report.Check(std::none_of(times.begin(), times.end(), [](int time) { return time < 0; }),
+                      "every ping cell holds a time or \"N/A\"");
+    walk.report.Check(std::is_sorted(times.begin(), times.end()), "the rows are sorted by ping time");
+    if (!walk.setup.fixture) {
+        walk.report.Skip("a measured delay and a silent host's \"N/A\"", "the namespace fixture is not up");
+        return;
+    }
+    if (!walk.report.Check(rows.size() == 2, "two rows"))
+        return;
+    walk.report.CheckEqual(rows[0][0] + " " + rows[0][1], servers.clan.name + " " + servers.clan.description,
+                           "the answering host comes first, with its description");
+    walk.report.Check(times[0] >= DELAYED_HOST_MS && times[0] < PING_TIMEOUT_MS_OF_A_PROBE,
+                      "its time is measured: " + rows[0][2] + " ms for a host that answers after " +
+                          std::to_string(DELAYED_HOST_MS) + " ms");
+    walk.report.CheckEqual(rows[1][0] + " " + rows[1][2], servers.silent.name + " N/A",
+                           "the silent host comes last and shows \"N/A\"");
+}
+
+void Ping(Walk& walk, VelnorRun& run, const PrivateServers& servers)
+{
+    walk.report.Step("\"Ping\": every time fills in, the rows end sorted");
+    PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
+    Sleep(PING_PICTURE_DELAY_MS);
+    walk.screenshots.Take("04-ping-running", {run.window.Handle()});
+    press.WaitUntilDone(PING_TIMEOUT_MS);
+    CheckMeasuredRows(walk, run.window.ListView(IDC_SERVER_LIST).Rows(), servers);
+    walk.report.Check(run.window.ListView(IDC_SERVER_LIST).SelectedRow() == -1, "no row is selected");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}),
+                     "the file still holds the list in its own order");
+    walk.screenshots.Take("05-ping-sorted", {run.window.Handle()});
+}
+
+// What the stand-in game wrote when it ran: its working directory first.
+std::optional<std::string> WaitForStandinDirectory(const GameInstall& game)
+{
+    std::optional<std::string> record;
+    PollUntil([&] { return (record = ReadWholeFile(game.standinRecord)).has_value(); }, LAUNCH_TIMEOUT_MS);
+    if (!record)
+        return std::nullopt;
+    return record->substr(0, record->find('\n'));
+}
+
+void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, const std::string& picture)
+{
+    DeleteFileA(walk.game.standinRecord.c_str());
+    run.window.Focus(IDC_SERVER_LIST);
+    run.window.ListView(IDC_SERVER_LIST).Select(0);
+    if (!picture.empty())
+        walk.screenshots.Take(picture, {run.window.Handle()});
+    run.window.Press(IDC_STARCRAFT);
+    std::optional<std::string> directory = WaitForStandinDirectory(walk.game);
+    walk.report.Check(directory.has_value(), "the stand-in game ran");
+    walk.report.CheckEqual(directory.value_or(""), walk.game.directory, "in its installation directory");
+    CheckServerList(walk, server, "\"Server List\" holds the selected server alone");
+}
+
+void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
+{
+    walk.report.Step("\"StarCraft\" with no row selected");
+    PendingPress press(run.window.Item(IDC_STARCRAFT), MODAL_COMMAND_TIMEOUT_MS);
+    AnswerMessageBox(walk, run, "Select a server first", "06-select-a-server-first");
+    press.WaitUntilDone(ANSWER_TIMEOUT_MS);
+    CheckServerList(walk, walk.seededServerList, "\"Server List\" is untouched");
+
+    const std::string fastest = run.window.ListView(IDC_SERVER_LIST).CellText(0, 0);
+    walk.report.Step("\"StarCraft\" on the fastest server, " + fastest);
+    LaunchStarCraft(walk, run, fastest, "07-launch");
+    walk.report.Check(FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" stays while the box is clear");
+
+    walk.report.Step("\"StarCraft\" again with \"Delete BNCACHE.DAT\" ticked");
+    run.window.Press(IDC_DELETE_BNCACHE);
+    walk.report.Check(run.window.IsChecked(IDC_DELETE_BNCACHE), "the box is ticked");
+    LaunchStarCraft(walk, run, fastest, "");
+    walk.report.Check(!FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" is gone");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
+}
+
+} // namespace
+
+void WalkFirstRun(Walk& walk)
+{
+    const PrivateServers servers = ServersToAdd(walk.setup);
+    VelnorRun run(walk.setup.velnor);
+    StartWithThePublicList(walk, run);
+    ShowThePrivateList(walk, run);
+    AddAndDeleteServers(walk, run, servers);
+    Ping(walk, run, servers);
+    LaunchTheFastest(walk, run, servers);
+
+    walk.report.Step("The close box ends Velnor; nothing is saved on the way out");
+    const std::string serverList = ReadMachineString(CONFIGURATION_KEY, SERVER_LIST_VALUE).value_or("");
+    CloseThroughCloseBox(walk, run);
+    CheckServerList(walk, serverList, "\"Server List\" is as the launch left it");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
+}
