@@ -1,23 +1,26 @@
 #include "ui/server_view.h"
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 #include "lists/server_list.h"
 #include "ui/ping_text.h"
 
 namespace {
 
 constexpr std::string::size_type SERVER_NAME_MAX = 128;
+constexpr int COLUMN_COUNT = 3;
 
-// Swaps row i with row i + 1 the way the view allows: delete row i, then
-// insert its texts again below the row that moved up.
-void MoveRowDown(ServerView& view, int row)
+using Row = std::array<std::string, COLUMN_COUNT>;
+
+std::vector<Row> ReadRows(const ServerView& view)
 {
-    std::string server = view.CellText(row, COLUMN_SERVER);
-    std::string description = view.CellText(row, COLUMN_DESCRIPTION);
-    std::string ping = view.CellText(row, COLUMN_PING);
-    view.DeleteRow(row);
-    view.InsertRow(row + 1, server);
-    view.SetCellText(row + 1, COLUMN_DESCRIPTION, description);
-    view.SetCellText(row + 1, COLUMN_PING, ping);
+    std::vector<Row> rows(view.RowCount());
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+        for (int column = 0; column < COLUMN_COUNT; ++column)
+            rows[i][column] = view.CellText(i, column);
+    return rows;
 }
 
 } // namespace
@@ -39,19 +42,24 @@ void FillServerView(const CServerList& list, ServerView& view)
     }
 }
 
+// A stable sort, so rows of equal times keep their order. It works on a
+// copy of the rows and writes back only the rows that moved: every row
+// operation on a list view is a message, and moving rows one place at a
+// time through the view costs thousands of them.
 void SortServerViewByPing(ServerView& view)
 {
+    const std::vector<Row> rows = ReadRows(view);
+    std::vector<Row> sorted = rows;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Row& a, const Row& b) {
+        return PingValue(a[COLUMN_PING]) < PingValue(b[COLUMN_PING]);
+    });
     ServerViewBatch batch(view);
-    bool swapped;
-    do {
-        swapped = false;
-        for (int i = 0; i < view.RowCount() - 1; ++i) {
-            if (PingValue(view.CellText(i, COLUMN_PING)) > PingValue(view.CellText(i + 1, COLUMN_PING))) {
-                MoveRowDown(view, i);
-                swapped = true;
-            }
-        }
-    } while (swapped);
+    for (int i = 0; i < static_cast<int>(sorted.size()); ++i) {
+        if (sorted[i] == rows[i])
+            continue;
+        for (int column = 0; column < COLUMN_COUNT; ++column)
+            view.SetCellText(i, column, sorted[i][column]);
+    }
 }
 
 std::string GetSelectedServer(const ServerView& view)

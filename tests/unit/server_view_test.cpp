@@ -87,11 +87,12 @@ TEST(ServerView, SortIsStableAscendingWithNAAsUnreachable)
     EXPECT_EQ(view.Column(COLUMN_DESCRIPTION), (std::vector<std::string>{"d2", "d0", "d3", "d1"}));
 }
 
-TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrder)
+TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrderWithoutWriting)
 {
     FakeServerView view = ViewWithPings({"0", "0", "0", "0"});
     SortServerViewByPing(view);
     EXPECT_EQ(view.Column(COLUMN_SERVER), (std::vector<std::string>{"s0", "s1", "s2", "s3"}));
+    EXPECT_EQ(view.cellWrites, 0);
 }
 
 TEST(ServerView, SortReadsCellsByTheAtoiRule)
@@ -102,7 +103,7 @@ TEST(ServerView, SortReadsCellsByTheAtoiRule)
     EXPECT_EQ(view.Column(COLUMN_PING), (std::vector<std::string>{"-3", "n/a", "12 ms", "9998", "N/A"}));
 }
 
-TEST(ServerView, SortOfAReversedFullViewEndsAscending)
+TEST(ServerView, SortOfAReversedFullViewEndsAscendingWritingEachRowOnce)
 {
     std::vector<std::string> pings;
     for (int i = MAX_SERVERS; i > 0; --i)
@@ -111,6 +112,10 @@ TEST(ServerView, SortOfAReversedFullViewEndsAscending)
     SortServerViewByPing(view);
     for (int i = 0; i < MAX_SERVERS; ++i)
         ASSERT_EQ(view.CellText(i, COLUMN_PING), std::to_string(i + 1));
+    // Each row of the view is written once at most: a list view pays a
+    // message for every cell it is handed.
+    EXPECT_LE(view.cellWrites, 3 * MAX_SERVERS);
+    EXPECT_EQ(view.rowInsertsAndDeletes, 0);
 }
 
 TEST(ServerView, FillAndSortChangeRowsWithPaintingSuspendedAndResumeIt)

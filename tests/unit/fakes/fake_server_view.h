@@ -17,16 +17,19 @@ class FakeServerView : public ServerView {
     void SetCellText(int row, int column, const std::string& text) override
     {
         NoteChange();
+        ++cellWrites;
         rows.at(row).at(column) = text;
     }
     void InsertRow(int row, const std::string& serverText) override
     {
         NoteChange();
+        ++rowInsertsAndDeletes;
         rows.insert(rows.begin() + row, Row{serverText, "", ""});
     }
     void DeleteRow(int row) override
     {
         NoteChange();
+        ++rowInsertsAndDeletes;
         rows.erase(rows.begin() + row);
     }
     void DeleteAllRows() override
@@ -65,4 +68,6 @@ class FakeServerView : public ServerView {
     int suspensions = 0;
     // Row changes made while the view was painting each one.
     int changesWhilePainting = 0;
+    int cellWrites = 0;
+    int rowInsertsAndDeletes = 0;
 };

@@ -1,0 +1,9 @@
+# Sourced: the environment that every Wine run of the build shares. The
+# prefix is the one named by WINEPREFIX, else VELNOR_WINEPREFIX, else the
+# build's own.
+wine_env_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export WINEPREFIX=${WINEPREFIX:-${VELNOR_WINEPREFIX:-$wine_env_here/../build/mingw/wineprefix}}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# A new prefix of our own is 32-bit: quicker to make, and all Velnor needs.
+[ -d "$WINEPREFIX" ] || export WINEARCH=win32
