@@ -5,13 +5,7 @@
 #include <vector>
 
 #include "app/maintainer.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_echo_service.h"
-#include "fakes/fake_file_store.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_server_view.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_user.h"
+#include "fakes/fake_main_window.h"
 #include "launch/game_table.h"
 #include "launch/launch_game.h"
 #include "ui/manager_commands.h"
@@ -254,7 +248,7 @@ TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
 
 // The main window's buttons on a machine with StarCraft installed, two
 // public and two private servers, and every effect in one shared log.
-struct LaunchCommandTest : ::testing::Test {
+struct LaunchCommandTest : ::testing::Test, FakeMainWindow {
     static constexpr const char* PRIVATE_FILE = "C:\\WINDOWS\\VELNOR.INI";
 
     LaunchCommandTest()
@@ -278,14 +272,6 @@ struct LaunchCommandTest : ::testing::Test {
         events.clear();
     }
 
-    FakeServerView view;
-    FakeUser user;
-    FakeRegistry registry;
-    FakeFileStore files;
-    FakeShell shell;
-    FakeClock clock;
-    FakeEchoService echo;
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
     std::vector<std::string> events;
 };
 

@@ -5,19 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_echo_service.h"
-#include "fakes/fake_file_store.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_server_view.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_user.h"
+#include "fakes/fake_main_window.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 
 // The main window's commands on an in-memory machine whose "Server List"
 // holds two loopback servers and whose private file holds three servers.
-struct ListCommandsTest : ::testing::Test {
+struct ListCommandsTest : ::testing::Test, FakeMainWindow {
     static constexpr const char* PATH = "C:\\WINDOWS\\VELNOR.INI";
 
     ListCommandsTest()
@@ -46,13 +40,4 @@ struct ListCommandsTest : ::testing::Test {
     }
     std::string File() const { return files.files.at(PATH); }
     void SetPing(int row, const std::string& text) { view.rows.at(row)[COLUMN_PING] = text; }
-
-    FakeServerView view;
-    FakeUser user;
-    FakeRegistry registry;
-    FakeFileStore files;
-    FakeShell shell;
-    FakeClock clock;
-    FakeEchoService echo;
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
 };

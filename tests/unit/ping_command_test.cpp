@@ -3,13 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_echo_service.h"
-#include "fakes/fake_file_store.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_server_view.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_user.h"
+#include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
 #include "ui/manager_commands.h"
 
@@ -24,7 +18,7 @@ const IPv4Address BRAVO = FakeEchoService::Address(198, 18, 1, 2);
 
 // The main window's commands over fakes, the public list holding the
 // servers given; probes run when the clock reaches their time.
-struct PingCommandTest : ::testing::Test {
+struct PingCommandTest : ::testing::Test, FakeMainWindow {
     void Show(const std::string& serverList)
     {
         registry.Put(RegistryRoot::LocalMachine, "Software\\Battle.Net\\Configuration", "Server List",
@@ -61,15 +55,6 @@ struct PingCommandTest : ::testing::Test {
             times.push_back(commands.CurrentList().GetAt(i).pingTime);
         return times;
     }
-
-    FakeServerView view;
-    FakeUser user;
-    FakeRegistry registry;
-    FakeFileStore files;
-    FakeShell shell;
-    FakeClock clock;
-    FakeEchoService echo{&clock};
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
 };
 
 TEST_F(PingCommandTest, StartsOneProbePerServerTwoHundredMillisecondsApartThenPollsEverySecond)

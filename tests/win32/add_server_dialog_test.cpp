@@ -9,22 +9,9 @@
 
 #include "res/resource.h"
 #include "ui/add_server_dialog_win32.h"
+#include "window_queries.h"
 
 namespace {
-
-std::string Text(HWND hwnd)
-{
-    char text[512] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string ClassName(HWND hwnd)
-{
-    char name[64] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
 
 struct DialogSearch {
     std::string caption;
@@ -34,7 +21,7 @@ struct DialogSearch {
 BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam)
 {
     auto* search = reinterpret_cast<DialogSearch*>(lParam);
-    if (IsWindowVisible(hwnd) && ClassName(hwnd) == "#32770" && Text(hwnd) == search->caption) {
+    if (IsWindowVisible(hwnd) && ClassName(hwnd) == "#32770" && WindowText(hwnd) == search->caption) {
         search->found = hwnd;
         return FALSE;
     }
@@ -138,7 +125,7 @@ void CheckTemplate(HWND dialog)
         ASSERT_NE(child, nullptr);
         EXPECT_EQ(GetDlgCtrlID(child), control.id);
         EXPECT_EQ(ClassName(child), control.className);
-        EXPECT_EQ(Text(child), control.text);
+        EXPECT_EQ(WindowText(child), control.text);
         EXPECT_EQ(GetWindowLongA(child, GWL_STYLE) & control.style, control.style);
         if (control.className == std::string("Edit")) {
             // A bordered edit of a dialog gets the sunken edge in place of
@@ -182,10 +169,10 @@ TEST(AddServerDialog, OpensEmptyWithTheCaretInTheServerNameAndCancelGivesNothing
         HWND dialog = AddDialog();
         if (!dialog)
             return false;
-        EXPECT_EQ(Text(dialog), "Dialog");
+        EXPECT_EQ(WindowText(dialog), "Dialog");
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_SERVER_NAME));
-        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "");
-        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "");
         SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "127.0.0.1");
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
         return true;
@@ -232,7 +219,7 @@ TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
                            HWND box = FindDialog("Velnor");
                            if (!box)
                                return false;
-                           EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)), "No spaces, please.");
+                           EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "No spaces, please.");
                            PostMessageA(box, WM_COMMAND, IDOK, 0);
                            return true;
                        },
@@ -240,8 +227,8 @@ TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
                            HWND dialog = AddDialog();
                            if (!dialog || FindDialog("Velnor"))
                                return false;
-                           EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "two words");
-                           EXPECT_EQ(Text(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "kept");
+                           EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_NEW_SERVER_NAME)), "two words");
+                           EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_NEW_SERVER_DESCRIPTION)), "kept");
                            SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "one-word");
                            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
                            return true;

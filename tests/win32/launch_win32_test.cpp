@@ -15,7 +15,7 @@
 #include "launch/launch_game.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
-#include "platform/user.h"
+#include "recording_user.h"
 #include "test_registry.h"
 
 namespace fs = std::filesystem;
@@ -30,20 +30,6 @@ const std::string ERROR_HEADLINE =
 // machine from failing the test while a lost launch still ends it.
 constexpr int RECORD_WAIT_POLLS = 600;
 constexpr DWORD RECORD_POLL_MS = 50;
-
-// The boxes are recorded instead of shown, so that nothing waits for a
-// person; the check box is set by the test.
-class RecordingUser : public User {
-  public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowWarning(const std::string& text) override { messages.push_back(text); }
-    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
-    void EnableButton(int, bool) override {}
-    bool IsDeleteCacheChecked() override { return deleteCacheChecked; }
-
-    std::vector<std::string> messages;
-    bool deleteCacheChecked = false;
-};
 
 // Creates a key below HKEY_LOCAL_MACHINE, parents included, and removes
 // again every key of the path that it had to create.

@@ -18,23 +18,9 @@
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "win/dialog.h"
+#include "window_queries.h"
 
 namespace {
-
-std::string WindowText(HWND hwnd)
-{
-    char text[512] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-RECT RectInParent(HWND child)
-{
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 LOGFONTA FontOf(HWND hwnd)
 {

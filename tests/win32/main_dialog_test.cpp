@@ -12,6 +12,7 @@
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
+#include "window_queries.h"
 
 namespace {
 
@@ -56,28 +57,6 @@ const std::vector<ControlSpec>& MainControls()
     return controls;
 }
 
-std::string WindowText(HWND hwnd)
-{
-    char text[512] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-std::string ClassName(HWND hwnd)
-{
-    char name[256] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
-RECT ChildRectInParent(HWND child)
-{
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 class MainDialog : public ::testing::Test {
   protected:
     void SetUp() override
@@ -117,7 +96,7 @@ TEST_F(MainDialog, EveryControlHasItsIdClassCaptionStyleAndPlace)
                          spec.dialogUnits.left + spec.dialogUnits.right,
                          spec.dialogUnits.top + spec.dialogUnits.bottom};
         MapDialogRect(hwnd, &expected);
-        RECT actual = ChildRectInParent(control);
+        RECT actual = RectInParent(control);
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);
     }

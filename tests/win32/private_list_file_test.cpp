@@ -11,20 +11,9 @@
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
 #include "platform/file_store_win32.h"
-#include "platform/user.h"
+#include "recording_user.h"
 
 namespace {
-
-class RecordingUser : public User {
-  public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowWarning(const std::string& text) override { messages.push_back(text); }
-    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
-    void EnableButton(int, bool) override {}
-    bool IsDeleteCacheChecked() override { return false; }
-
-    std::vector<std::string> messages;
-};
 
 std::optional<std::string> Bytes(const std::string& path)
 {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_echo_service.h"
+#include "fakes/fake_file_store.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_server_view.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_user.h"
+#include "ui/manager_commands.h"
+
+// The main window's commands over in-memory fakes of every seam; probes run
+// when the fake clock reaches their time.
+struct FakeMainWindow {
+    FakeServerView view;
+    FakeUser user;
+    FakeRegistry registry;
+    FakeFileStore files;
+    FakeShell shell;
+    FakeClock clock;
+    FakeEchoService echo{&clock};
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+};
