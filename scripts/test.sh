@@ -25,7 +25,10 @@ start_virtual_display
 export VELNOR_WINEPREFIX="$PWD/build/mingw/wineprefix"
 cmake/wine-init-prefix.sh
 # Keep the prefix's Wine session up between tests (each test is a process
-# of its own); it ends by itself half a minute after the last one.
+# of its own); it ends by itself half a minute after the last one. The
+# session's own processes start here, not inside a test, whose output
+# CTest would then wait on.
 (source cmake/wine-env.sh && wineserver -p30)
+cmake/wine-run.sh cmd /c exit >/dev/null 2>&1
 ctest --preset mingw --output-on-failure || status=1
 exit $status
