@@ -16,7 +16,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct TemplateControl {
     int id;
     const char* className;
     const char* caption; // nullptr: not compared
@@ -24,9 +24,9 @@ struct ControlSpec {
     RECT dialogUnits; // left, top, width, height
 };
 
-const std::vector<ControlSpec>& MainControls()
+const std::vector<TemplateControl>& MainControls()
 {
-    static const std::vector<ControlSpec> controls = {
+    static const std::vector<TemplateControl> controls = {
         // The dialog manager turns the list's WS_BORDER into its client edge,
         // which is checked on its own.
         {IDC_SERVER_LIST,
@@ -85,20 +85,25 @@ TEST_F(MainDialog, WindowHasItsCaptionStylesAndNoSizingOrBoxes)
 
 TEST_F(MainDialog, EveryControlHasItsIdClassCaptionStyleAndPlace)
 {
-    for (const ControlSpec& spec : MainControls()) {
-        SCOPED_TRACE(spec.id);
-        HWND control = Item(spec.id);
+    for (const TemplateControl& entry : MainControls()) {
+        SCOPED_TRACE(entry.id);
+        HWND control = Item(entry.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(ClassName(control), spec.className);
-        EXPECT_EQ(WindowText(control), spec.caption);
-        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & spec.style, spec.style);
-        RECT expected = {spec.dialogUnits.left, spec.dialogUnits.top,
-                         spec.dialogUnits.left + spec.dialogUnits.right,
-                         spec.dialogUnits.top + spec.dialogUnits.bottom};
-        MapDialogRect(hwnd, &expected);
+        EXPECT_EQ(ClassName(control), entry.className);
+        EXPECT_EQ(WindowText(control), entry.caption);
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & entry.style, entry.style);
+        RECT placed = {entry.dialogUnits.left, entry.dialogUnits.top,
+                       entry.dialogUnits.left + entry.dialogUnits.right,
+                       entry.dialogUnits.top + entry.dialogUnits.bottom};
+        MapDialogRect(hwnd, &placed);
         RECT actual = RectInParent(control);
-        EXPECT_EQ(actual.left, expected.left);
-        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.left, placed.left);
+        EXPECT_EQ(actual.top, placed.top);
+        // The link labels fit themselves to their text.
+        if (entry.id != IDC_HOMEPAGE_LINK && entry.id != IDC_MAIL_LINK) {
+            EXPECT_EQ(actual.right, placed.right);
+            EXPECT_EQ(actual.bottom, placed.bottom);
+        }
     }
     EXPECT_TRUE(GetWindowLongA(Item(IDC_SERVER_LIST), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
@@ -109,8 +114,8 @@ TEST_F(MainDialog, ControlsFollowEachOtherInTabOrder)
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         order.push_back(GetDlgCtrlID(child));
     std::vector<int> expected;
-    for (const ControlSpec& spec : MainControls())
-        expected.push_back(spec.id);
+    for (const TemplateControl& entry : MainControls())
+        expected.push_back(entry.id);
     EXPECT_EQ(order, expected);
 }
 
