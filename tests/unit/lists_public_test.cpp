@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -27,6 +28,12 @@ struct SplitCase {
     std::string value;
     std::vector<std::string> names;
 };
+
+// Names the case by its value in test listings, rather than by its bytes.
+void PrintTo(const SplitCase& splitCase, std::ostream* out)
+{
+    *out << '"' << splitCase.value << '"';
+}
 
 class SplitServerListTest : public ::testing::TestWithParam<SplitCase> {};
 
