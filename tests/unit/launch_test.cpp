@@ -41,10 +41,19 @@ struct LaunchTest : ::testing::Test {
         LaunchGame(game, server, registry, shell, user);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
+    // Every registry write, deletion, launch and message from here on, in order.
+    std::vector<std::string>& LogEvents()
+    {
+        registry.events = &events;
+        shell.events = &events;
+        user.events = &events;
+        return events;
+    }
 
     FakeRegistry registry;
     FakeShell shell;
     FakeUser user;
+    std::vector<std::string> events;
 };
 
 struct GameCase {
@@ -63,10 +72,7 @@ class EachGame : public LaunchTest, public ::testing::WithParamInterface<GameCas
 
 TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsDirectory)
 {
-    std::vector<std::string> events;
-    registry.events = &events;
-    shell.events = &events;
-    user.events = &events;
+    std::vector<std::string>& events = LogEvents();
     user.deleteCacheChecked = true;
 
     Launch(GetParam().game, "srv.example");
@@ -226,10 +232,7 @@ TEST_F(LaunchTest, OnlyResultsAbove32CountAsStarted)
 
 TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
 {
-    std::vector<std::string> events;
-    registry.events = &events;
-    shell.events = &events;
-    user.events = &events;
+    std::vector<std::string>& events = LogEvents();
     user.deleteCacheChecked = true;
     shell.executeResult = 5;
 
