@@ -1,17 +1,47 @@
 #include "platform/registry_win32.h"
 
-#include <algorithm>
-#include <array>
-
 namespace {
-
-// Every value Velnor reads fits here with its terminator; longer ones read
-// as nothing, as the games' own readers would not take them either.
-constexpr DWORD REGISTRY_BUFFER_SIZE = 4096;
 
 HKEY RootKey(RegistryRoot root)
 {
-    return root == RegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
+    switch (root) {
+    case RegistryRoot::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RegistryRoot::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RegistryRoot::LocalMachine:
+        break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+// Full access for reads too: a key the games could not write reads as
+// nothing here, as it would for them. The 32-bit view is the one the
+// games use; a 32-bit program on a 32-bit system ignores the flag.
+constexpr REGSAM GAME_ACCESS = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
+
+RegistryType TypeOf(DWORD type)
+{
+    switch (type) {
+    case REG_SZ:
+        return RegistryType::String;
+    case REG_MULTI_SZ:
+        return RegistryType::MultiString;
+    default:
+        return RegistryType::Other;
+    }
+}
+
+DWORD StoredType(RegistryType type)
+{
+    return type == RegistryType::MultiString ? REG_MULTI_SZ : REG_SZ;
+}
+
+RegistryReadStatus StatusOf(LONG result)
+{
+    if (result == ERROR_SUCCESS)
+        return RegistryReadStatus::Read;
+    return result == ERROR_FILE_NOT_FOUND ? RegistryReadStatus::Missing : RegistryReadStatus::Failed;
 }
 
 } // namespace
@@ -27,16 +57,15 @@ LONG CRegistryKey::Open(HKEY parent, const char* subKey, REGSAM access)
     return result;
 }
 
-LONG CRegistryKey::QueryValue(char* buffer, const char* valueName, DWORD* size)
+LONG CRegistryKey::QueryValue(char* buffer, const char* valueName, DWORD* size, DWORD* type)
 {
-    DWORD type = 0;
-    return RegQueryValueExA(m_hKey, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), size);
+    return RegQueryValueExA(m_hKey, valueName, nullptr, type, reinterpret_cast<BYTE*>(buffer), size);
 }
 
-LONG CRegistryKey::SetStringValue(const char* text, const char* valueName)
+LONG CRegistryKey::SetValue(const char* valueName, DWORD type, const std::string& data)
 {
-    return RegSetValueExA(m_hKey, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(lstrlenA(text) + 1));
+    return RegSetValueExA(m_hKey, valueName, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size()));
 }
 
 LONG CRegistryKey::Close()
@@ -48,28 +77,39 @@ LONG CRegistryKey::Close()
     return result;
 }
 
-std::string Win32Registry::GetRegistryString(RegistryRoot root, const std::string& subKey,
-                                             const std::string& valueName)
+RegistryRead Win32Registry::ReadValue(RegistryRoot root, const std::string& subKey,
+                                      const std::string& valueName)
 {
     CRegistryKey key;
-    // Full access for the read too: a key the games could not write reads
-    // as nothing here, as it would for them.
-    if (key.Open(RootKey(root), subKey.c_str(), KEY_ALL_ACCESS) != ERROR_SUCCESS)
-        return "";
-    std::array<char, REGISTRY_BUFFER_SIZE> buffer{};
-    DWORD size = REGISTRY_BUFFER_SIZE;
-    if (key.QueryValue(buffer.data(), valueName.c_str(), &size) != ERROR_SUCCESS)
-        return "";
-    // Data stored without a terminator must not lead the read past the
-    // bytes the query returned.
-    return std::string(buffer.begin(), std::find(buffer.begin(), buffer.begin() + size, '\0'));
+    RegistryRead read;
+    read.status = StatusOf(key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS));
+    if (read.status != RegistryReadStatus::Read)
+        return read;
+    // Ask for the size, then read; another program may grow the value in
+    // between, so ask again while it does.
+    LONG result = ERROR_MORE_DATA;
+    for (int attempt = 0; attempt < 4 && result == ERROR_MORE_DATA; ++attempt) {
+        DWORD size = 0;
+        DWORD type = REG_NONE;
+        result = key.QueryValue(nullptr, valueName.c_str(), &size, &type);
+        if (result != ERROR_SUCCESS)
+            break;
+        read.value.data.assign(size, '\0');
+        result = key.QueryValue(read.value.data.data(), valueName.c_str(), &size, &type);
+        read.value.data.resize(size);
+        read.value.type = TypeOf(type);
+    }
+    read.status = StatusOf(result);
+    if (read.status != RegistryReadStatus::Read)
+        read.value = {};
+    return read;
 }
 
-void Win32Registry::SetRegistryString(RegistryRoot root, const std::string& subKey,
-                                      const std::string& valueName, const std::string& text)
+bool Win32Registry::WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                               const RegistryValue& value)
 {
     CRegistryKey key;
-    if (key.Open(RootKey(root), subKey.c_str(), KEY_ALL_ACCESS) != ERROR_SUCCESS)
-        return;
-    key.SetStringValue(text.c_str(), valueName.c_str());
+    if (key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS) != ERROR_SUCCESS)
+        return false;
+    return key.SetValue(valueName.c_str(), StoredType(value.type), value.data) == ERROR_SUCCESS;
 }

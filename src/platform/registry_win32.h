@@ -17,9 +17,9 @@ class CRegistryKey {
     LONG Open(HKEY parent, const char* subKey, REGSAM access);
     // Reads a value of any type as bytes; size is the buffer's capacity on
     // entry and the number of bytes stored on return.
-    LONG QueryValue(char* buffer, const char* valueName, DWORD* size);
-    // Writes the text as REG_SZ, its terminating zero included.
-    LONG SetStringValue(const char* text, const char* valueName);
+    LONG QueryValue(char* buffer, const char* valueName, DWORD* size, DWORD* type);
+    // Writes the bytes as a value of the given type.
+    LONG SetValue(const char* valueName, DWORD type, const std::string& data);
     LONG Close();
 
   private:
@@ -29,8 +29,8 @@ class CRegistryKey {
 // The registry of this machine, one key opened and closed per call.
 class Win32Registry : public Registry {
   public:
-    std::string GetRegistryString(RegistryRoot root, const std::string& subKey,
-                                  const std::string& valueName) override;
-    void SetRegistryString(RegistryRoot root, const std::string& subKey, const std::string& valueName,
-                           const std::string& text) override;
+    RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
+                           const std::string& valueName) override;
+    bool WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                    const RegistryValue& value) override;
 };

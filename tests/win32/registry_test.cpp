@@ -76,37 +76,55 @@ TEST_F(RegistryTest, AWriteIntoAMissingKeyCreatesNothing)
     EXPECT_EQ(registry.GetRegistryString(HKLM, MISSING_KEY, "Value"), "");
 }
 
-TEST_F(RegistryTest, MissingAndEmptyValuesBothReadAsNothing)
+TEST_F(RegistryTest, MissingAndEmptyValuesBothReadAsNothingButAreToldApart)
 {
     EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Absent"), "");
+    EXPECT_EQ(registry.ReadValue(HKLM, TEST_KEY, "Absent").status, RegistryReadStatus::Missing);
+    EXPECT_EQ(registry.ReadValue(HKLM, MISSING_KEY, "Absent").status, RegistryReadStatus::Missing);
     registry.SetRegistryString(HKLM, TEST_KEY, "Empty", "");
     EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Empty"), "");
+    EXPECT_EQ(registry.ReadValue(HKLM, TEST_KEY, "Empty").status, RegistryReadStatus::Read);
 }
 
-TEST_F(RegistryTest, ReadsUpTo4095CharactersAndNothingLonger)
+TEST_F(RegistryTest, ValuesAreReadWholeWhateverTheirLength)
 {
-    const std::string longest(4095, 'a');
-    registry.SetRegistryString(HKLM, TEST_KEY, "Longest", longest);
-    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Longest"), longest);
-
-    registry.SetRegistryString(HKLM, TEST_KEY, "TooLong", std::string(4096, 'b'));
-    DWORD type = 0;
-    DWORD size = 0;
-    StoredTypeAndSize("TooLong", type, size);
-    ASSERT_EQ(size, 4097u);
-    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "TooLong"), "");
+    for (size_t length : {4095u, 4096u, 70000u}) {
+        const std::string text(length, 'a');
+        registry.SetRegistryString(HKLM, TEST_KEY, "Long", text);
+        DWORD type = 0;
+        DWORD size = 0;
+        StoredTypeAndSize("Long", type, size);
+        ASSERT_EQ(size, length + 1);
+        EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Long"), text);
+    }
 }
 
-TEST_F(RegistryTest, DataWithoutTerminatorIsReadNoFurtherThanItsBytes)
+TEST_F(RegistryTest, TypesAreKeptAndOnlyStringsReadAsText)
 {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-    const std::string full(4096, 'c');
-    RegSetValueExA(key, "Unterminated", 0, REG_BINARY, reinterpret_cast<const BYTE*>(full.data()), 4096);
-    RegSetValueExA(key, "Short", 0, REG_BINARY, reinterpret_cast<const BYTE*>("abc"), 3);
+    RegSetValueExA(key, "Unterminated", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
+    const DWORD number = 7;
+    RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     RegCloseKey(key);
-    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Unterminated"), full);
-    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Short"), "abc");
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Unterminated"), "abc");
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Number"), "");
+    EXPECT_EQ(registry.ReadValue(HKLM, TEST_KEY, "Number").value.type, RegistryType::Other);
+
+    const std::string lines("2000\0"
+                            "01\0"
+                            "127.0.0.1\0"
+                            "8\0"
+                            "Global\0\0",
+                            28);
+    ASSERT_TRUE(registry.WriteValue(HKLM, TEST_KEY, "Lines", {RegistryType::MultiString, lines}));
+    DWORD type = 0;
+    DWORD size = 0;
+    StoredTypeAndSize("Lines", type, size);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_MULTI_SZ));
+    const RegistryRead read = registry.ReadValue(HKLM, TEST_KEY, "Lines");
+    EXPECT_EQ(read.value.type, RegistryType::MultiString);
+    EXPECT_EQ(read.value.data, lines);
 }
 
 TEST_F(RegistryTest, KeyHandleOpensOnlyExistingKeysAndClosesSafely)
@@ -118,10 +136,11 @@ TEST_F(RegistryTest, KeyHandleOpensOnlyExistingKeysAndClosesSafely)
     ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
     // A second open closes the first key and keeps the new one usable.
     ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
-    EXPECT_EQ(key.SetStringValue("text", "Written"), ERROR_SUCCESS);
+    EXPECT_EQ(key.SetValue("Written", REG_SZ, std::string("text", 5)), ERROR_SUCCESS);
     char buffer[16] = "";
     DWORD size = sizeof buffer;
-    EXPECT_EQ(key.QueryValue(buffer, "Written", &size), ERROR_SUCCESS);
+    DWORD type = 0;
+    EXPECT_EQ(key.QueryValue(buffer, "Written", &size, &type), ERROR_SUCCESS);
     EXPECT_STREQ(buffer, "text");
     EXPECT_EQ(size, 5u);
     EXPECT_EQ(key.Close(), ERROR_SUCCESS);

@@ -8,42 +8,62 @@
 
 #include "platform/registry.h"
 
-// An in-memory registry: keys exist only when a test makes them, and a
-// write into a missing key changes nothing, as on Windows.
+// An in-memory registry that fails as the real one does: keys exist only
+// when a test makes them, a write into a missing key changes nothing, a
+// missing value reads as Missing, and values named in `unreadable` exist
+// but fail to read.
 class FakeRegistry : public Registry {
   public:
-    std::string GetRegistryString(RegistryRoot root, const std::string& subKey,
-                                  const std::string& valueName) override
+    RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
+                           const std::string& valueName) override
     {
         reads.push_back(subKey + "\\" + valueName);
+        if (!keys.count({root, subKey}))
+            return {};
+        if (unreadable.count(valueName))
+            return {RegistryReadStatus::Failed, {}};
         auto it = values.find({root, subKey, valueName});
-        return it == values.end() ? "" : it->second;
+        if (it == values.end())
+            return {};
+        return {RegistryReadStatus::Read, it->second};
     }
-    void SetRegistryString(RegistryRoot root, const std::string& subKey, const std::string& valueName,
-                           const std::string& text) override
+    bool WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                    const RegistryValue& value) override
     {
+        const std::string text = value.type == RegistryType::String ? RegistryStringText(value) : value.data;
         writes.push_back(subKey + "\\" + valueName + "=" + text);
         if (events)
             events->push_back("write " + subKey + "\\" + valueName + "=" + text);
-        if (keys.count({root, subKey}))
-            values[{root, subKey, valueName}] = text;
+        if (!keys.count({root, subKey}))
+            return false;
+        values[{root, subKey, valueName}] = value;
+        return true;
     }
 
     void MakeKey(RegistryRoot root, const std::string& subKey) { keys.insert({root, subKey}); }
+    // Stores a value of any type, its data exactly as given.
+    void PutValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                  const RegistryValue& value)
+    {
+        MakeKey(root, subKey);
+        values[{root, subKey, valueName}] = value;
+    }
+    // Stores a string value as the games do, with its terminator.
     void Put(RegistryRoot root, const std::string& subKey, const std::string& valueName,
              const std::string& text)
     {
-        MakeKey(root, subKey);
-        values[{root, subKey, valueName}] = text;
+        PutValue(root, subKey, valueName, {RegistryType::String, text + '\0'});
     }
+    // A string value's text, "" when there is none.
     std::string Value(RegistryRoot root, const std::string& subKey, const std::string& valueName) const
     {
         auto it = values.find({root, subKey, valueName});
-        return it == values.end() ? "" : it->second;
+        return it == values.end() ? "" : RegistryStringText(it->second);
     }
 
     std::set<std::tuple<RegistryRoot, std::string>> keys;
-    std::map<std::tuple<RegistryRoot, std::string, std::string>, std::string> values;
+    std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue> values;
+    std::set<std::string> unreadable;
     std::vector<std::string> reads;
     std::vector<std::string> writes;
     // When set, writes are also logged here, in one log shared with other
