@@ -49,6 +49,23 @@ TEST_F(ListCommandsTest, BlizzardServersOnThePublicListRefillsAndSortsFromMemory
     EXPECT_EQ(Saves(), 0);
 }
 
+TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTimes)
+{
+    clock.now = 100000;
+    clock.afterSleep = [this] { echo.RunDueThreads(); };
+    const EchoReply slow = FakeEchoService::Answer(50);
+    echo.replies[FakeEchoService::Address(127, 0, 0, 1)] = {slow, slow, slow};
+    const EchoReply fast = FakeEchoService::Answer(20);
+    echo.replies[FakeEchoService::Address(127, 0, 0, 2)] = {fast, fast, fast};
+    commands.OnPing();
+    ASSERT_EQ(ShownServers(), (Names{"127.0.0.2", "127.0.0.1"}));
+
+    commands.OnPrivateServers();
+    commands.OnBlizzardServers();
+    EXPECT_EQ(ShownServers(), (Names{"127.0.0.2", "127.0.0.1"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Names{"20", "50"}));
+}
+
 TEST_F(ListCommandsTest, PrivateServersOnThePrivateListSavesThenRereadsDroppingTimes)
 {
     commands.OnPrivateServers();

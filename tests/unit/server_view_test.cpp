@@ -21,6 +21,7 @@ TEST(PingText, ShowsUnreachableAsNAAndOtherTimesInDecimal)
     EXPECT_EQ(PingText(PING_UNREACHABLE), "N/A");
     EXPECT_EQ(PingText(0), "0");
     EXPECT_EQ(PingText(120), "120");
+    EXPECT_EQ(PingText(10000), "10000");
     EXPECT_EQ(PingText(-5), "-5");
 }
 
@@ -93,6 +94,24 @@ TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrderWithoutWriting)
     SortServerViewByPing(view);
     EXPECT_EQ(view.Column(COLUMN_SERVER), (std::vector<std::string>{"s0", "s1", "s2", "s3"}));
     EXPECT_EQ(view.cellWrites, 0);
+}
+
+TEST(ServerView, SortKeepsTiesInListOrderInAFullViewOfManyTies)
+{
+    // Past 16 rows a library sort need not keep ties in order any more.
+    std::vector<std::string> pings;
+    for (int i = 0; i < MAX_SERVERS; ++i)
+        pings.push_back(i % 10 == 0 ? "5" : i % 2 == 0 ? "N/A" : "0");
+    FakeServerView view = ViewWithPings(pings);
+    SortServerViewByPing(view);
+    std::vector<std::string> expected;
+    for (const char* time : {"0", "5", "N/A"}) {
+        for (int i = 0; i < MAX_SERVERS; ++i) {
+            if (pings[i] == time)
+                expected.push_back("s" + std::to_string(i));
+        }
+    }
+    EXPECT_EQ(view.Column(COLUMN_SERVER), expected);
 }
 
 TEST(ServerView, SortReadsCellsByTheAtoiRule)
