@@ -9,6 +9,8 @@
 #include <new>
 #include <type_traits>
 
+#include "platform/system_library_win32.h"
+
 namespace {
 
 using IcmpCreateFileFn = HANDLE(WINAPI*)();
@@ -97,7 +99,7 @@ DWORD WINAPI ThreadEntry(LPVOID parameter)
 
 std::unique_ptr<EchoSession> IcmpEchoService::OpenSession()
 {
-    Library library(LoadLibraryA("ICMP.DLL"));
+    Library library(LoadSystemLibrary("ICMP.DLL"));
     if (!library)
         return nullptr;
     auto createFile = Lookup<IcmpCreateFileFn>(library.get(), "IcmpCreateFile");

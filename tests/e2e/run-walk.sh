@@ -6,14 +6,16 @@
 # waited for from inside Wine. Everything is taken down afterwards, also
 # when the walk fails.
 #
-#   run-walk.sh DRIVER VELNOR STANDIN_GAME WORK_DIR [FIXTURE_SH RESPONDER]
+#   run-walk.sh DRIVER VELNOR STANDIN_GAME PLANTED_DLL WORK_DIR [FIXTURE_SH RESPONDER]
 #
-# WORK_DIR receives the prefix (removed again after a walk that passed) and
-# the screenshots, WORK_DIR/screenshots/*.png.
+# WORK_DIR receives the prefix (removed again after a walk that passed),
+# the screenshots, WORK_DIR/screenshots/*.png, and the folder Velnor runs
+# from, WORK_DIR/program. PLANTED_DLL is put there as ICMP.DLL, as a
+# downloads folder may hold one: it must never run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-driver=$1 velnor=$2 standin=$3 work=$4 fixture=${5:-} responder=${6:-}
+driver=$1 velnor=$2 standin=$3 planted=$4 work=$5 fixture=${6:-} responder=${7:-}
 
 export WINEPREFIX=$work/prefix
 shots=$work/screenshots
@@ -47,8 +49,12 @@ take_down() {
   kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
 }
 
-rm -rf "$WINEPREFIX" "$shots"
-mkdir -p "$shots"
+program=$work/program
+rm -rf "$WINEPREFIX" "$shots" "$program"
+mkdir -p "$shots" "$program"
+cp "$velnor" "$program/velnor.exe"
+cp "$planted" "$program/ICMP.DLL"
+velnor=$program/velnor.exe
 
 # A display of its own, so that the screenshots show nothing else.
 unset DISPLAY
@@ -83,6 +89,10 @@ status=0
 "$run" "$driver" "$(windows_path "$velnor")" "$(windows_path "$standin")" "$(windows_path "$shots")" \
   "${hosts[@]}" || status=$?
 echo "Screenshots: $shots"
+if [ -e "$program/ICMP.DLL.loaded" ]; then
+  echo "The ICMP.DLL planted beside velnor.exe was loaded."
+  status=1
+fi
 if [ "$status" -eq 0 ]; then
   wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"

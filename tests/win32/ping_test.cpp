@@ -5,6 +5,7 @@
 #include <winsock.h>
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -124,6 +125,54 @@ TEST_F(RealPing, ManyProbesAtOnceEachGetTheirOwnAnswer)
             Sleep(10);
         EXPECT_NE(started.m_nResult, PING_UNREACHABLE) << started.m_pszHost;
     }
+}
+
+// A file named ICMP.DLL beside the program, copied there for one test.
+// Wine prefers a DLL found on disk to its own here, as Windows does
+// (WINEDLLOVERRIDES holds icmp=n,b for the tests).
+class PlantedIcmpDll {
+  public:
+    PlantedIcmpDll()
+    {
+        std::filesystem::copy_file(ProgramDirectory() / "planted" / "ICMP.DLL", m_dll,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    ~PlantedIcmpDll()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_dll, ignored);
+        std::filesystem::remove(Mark(), ignored);
+    }
+    bool WasLoaded() const { return std::filesystem::exists(Mark()); }
+
+  private:
+    static std::filesystem::path ProgramDirectory()
+    {
+        char path[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        return std::filesystem::path(path).parent_path();
+    }
+    std::filesystem::path Mark() const { return m_dll.string() + ".loaded"; }
+
+    std::filesystem::path m_dll = ProgramDirectory() / "ICMP.DLL";
+};
+
+TEST_F(RealPing, ADllPlantedBesideTheProgramNeverRuns)
+{
+    PlantedIcmpDll planted;
+    Probe("127.0.0.1");
+    EXPECT_FALSE(planted.WasLoaded());
+    EXPECT_NE(probe.m_nResult, PING_UNREACHABLE);
+
+    // The plain search, which looks in the program's folder first, would
+    // have run it. Wait until the probe's own copy of the library is gone,
+    // or the plain load would be handed that one.
+    for (int waited = 0; GetModuleHandleA("ICMP.DLL") != nullptr && waited < 500; ++waited)
+        Sleep(10);
+    HMODULE plain = LoadLibraryA("ICMP.DLL");
+    EXPECT_TRUE(planted.WasLoaded())
+        << "Wine did not prefer the DLL on disk: is icmp=n,b in WINEDLLOVERRIDES?";
+    FreeLibrary(plain);
 }
 
 // The whole command through the window: the ping column fills in and the
