@@ -36,9 +36,9 @@ struct LaunchTest : ::testing::Test {
         registry.Put(HKLM, WARCRAFT2, "DiabloInstall", "C:\\WrongWarcraft");
     }
 
-    void Launch(Game game, const std::string& server = "srv.example")
+    void Launch(Game game, const std::string& server = "srv.example", const std::string& description = "")
     {
-        LaunchGame(game, server, registry, shell, user);
+        LaunchGame(game, {server, description}, registry, shell, user, timeZone);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
     // Every registry write, deletion, launch and message from here on, in order.
@@ -53,6 +53,7 @@ struct LaunchTest : ::testing::Test {
     FakeRegistry registry;
     FakeShell shell;
     FakeUser user;
+    FakeTimeZone timeZone;
     std::vector<std::string> events;
 };
 

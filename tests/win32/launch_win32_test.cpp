@@ -15,6 +15,7 @@
 #include "launch/launch_game.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
+#include "platform/time_zone.h"
 #include "recording_user.h"
 #include "test_registry.h"
 
@@ -73,6 +74,12 @@ class CreatedKey {
   private:
     std::string m_path;
     std::vector<std::string> m_created;
+};
+
+// Central Europe, whatever the machine's own zone.
+class FixedTimeZone : public TimeZone {
+  public:
+    int BiasMinutes() override { return -60; }
 };
 
 std::string ModuleDirectory()
@@ -149,7 +156,7 @@ class LaunchWin32 : public ::testing::Test {
 
     void Launch(Game game, const std::string& server)
     {
-        LaunchGame(game, server, m_registry, m_shell, m_user);
+        LaunchGame(game, {server, ""}, m_registry, m_shell, m_user, m_timeZone);
     }
     std::string ServerList()
     {
@@ -161,6 +168,7 @@ class LaunchWin32 : public ::testing::Test {
     Win32Registry m_registry;
     Win32Shell m_shell;
     RecordingUser m_user;
+    FixedTimeZone m_timeZone;
 };
 
 struct GameCase {
