@@ -15,9 +15,9 @@ std::string FaultText(GatewayListFault fault)
 {
     switch (fault) {
     case GatewayListFault::UnterminatedLine:
-        return "its last line has no end";
+        return "its last line has no terminating zero";
     case GatewayListFault::EmptyLine:
-        return "it holds an empty line";
+        return "it holds an empty line before its end";
     case GatewayListFault::TooFewLines:
         return "it has fewer than two lines";
     case GatewayListFault::BadSelection:
