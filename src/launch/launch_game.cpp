@@ -1,9 +1,12 @@
 #include "launch/launch_game.h"
 
 #include "app/maintainer.h"
+#include "launch/gateway_list.h"
+#include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/time_zone.h"
 #include "platform/user.h"
 
 namespace {
@@ -31,6 +34,14 @@ void ReportFailure(const GameInstallation& game, const GamePaths& paths, User& u
     user.ShowMessage("Program:  " + paths.executable);
 }
 
+// The server as a gateway of the clients' own lists: listed under its
+// description, or its name when it has none.
+GatewayChoice GatewayOf(const LaunchServer& server, TimeZone& timeZone)
+{
+    return {server.name, std::to_string(GatewayTimeZone(timeZone.BiasMinutes())),
+            server.description.empty() ? server.name : server.description};
+}
+
 } // namespace
 
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
@@ -47,20 +58,25 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
     return paths;
 }
 
-void LaunchGame(Game game, const std::string& server, Registry& registry, Shell& shell, User& user)
+void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
+                TimeZone& timeZone)
 {
-    if (server.empty()) {
+    if (server.name.empty()) {
         user.ShowMessage("Select a server first");
         return;
     }
-    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server);
+    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
 
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);
     if (user.IsDeleteCacheChecked())
         DeleteCache(paths.installDirectory, shell);
+    const std::vector<std::string> leftLists = PointGatewayLists(game, GatewayOf(server, timeZone), registry);
 
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
     if (result <= LAST_SHELL_ERROR)
         ReportFailure(installation, paths, user);
+    // Told once the game runs, so that the box does not hold up its start.
+    if (!leftLists.empty())
+        user.ShowWarning(LeftGatewayListsText(leftLists));
 }

@@ -6,7 +6,14 @@
 
 class Registry;
 class Shell;
+class TimeZone;
 class User;
+
+// The server that the user selected: its name and description.
+struct LaunchServer {
+    std::string name;
+    std::string description;
+};
 
 // The texts of one launch, as the game's registry values give them.
 struct GamePaths {
@@ -20,7 +27,10 @@ struct GamePaths {
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 
 // Points the game clients at the server alone, deletes the clients' cache
-// when the user asks for it, and starts the game in its install directory.
-// Without a server only asks the user to select one; a failed start is
-// reported box by box and undoes nothing.
-void LaunchGame(Game game, const std::string& server, Registry& registry, Shell& shell, User& user);
+// when the user asks for it, points the game's own gateway lists at the
+// server, and starts the game in its install directory. Without a server
+// only asks the user to select one; a failed start is reported box by box
+// and undoes nothing. Gateway lists that were left as they were are named
+// in one box after the start.
+void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
+                TimeZone& timeZone);

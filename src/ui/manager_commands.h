@@ -11,6 +11,7 @@ class FileStore;
 class Registry;
 class ServerView;
 class Shell;
+class TimeZone;
 class User;
 
 // What the main window's commands reach of the platform.
@@ -22,6 +23,7 @@ struct Platform {
     Shell& shell;
     Clock& clock;
     EchoService& echo;
+    TimeZone& timeZone;
 };
 
 // The commands of the main window, apart from the window itself: the two

@@ -4,9 +4,19 @@
 
 namespace {
 
+// The selected row's server and description; no name when none is selected.
+LaunchServer SelectedServer(const ServerView& view)
+{
+    const int row = view.SelectedRow();
+    if (row < 0)
+        return {};
+    return {GetSelectedServer(view), view.CellText(row, COLUMN_DESCRIPTION)};
+}
+
 void Launch(Game game, const Platform& platform)
 {
-    LaunchGame(game, GetSelectedServer(platform.view), platform.registry, platform.shell, platform.user);
+    LaunchGame(game, SelectedServer(platform.view), platform.registry, platform.shell, platform.user,
+               platform.timeZone);
 }
 
 } // namespace

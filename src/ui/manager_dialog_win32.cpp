@@ -30,7 +30,7 @@ constexpr CommandBinding COMMANDS[] = {
 
 CManagerDlg::CManagerDlg(EchoService& echo)
     : win::Dialog(IDD_MAIN),
-      m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock, echo}),
+      m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock, echo, m_timeZone}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(m_shell, m_associations, *this), m_mailLink(m_shell, m_associations, *this)
 {

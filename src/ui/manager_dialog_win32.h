@@ -8,6 +8,7 @@
 #include "platform/file_store_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
+#include "platform/time_zone_win32.h"
 #include "platform/user.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
@@ -43,6 +44,7 @@ class CManagerDlg : public win::Dialog, public User {
     Win32Shell m_shell;
     Win32FileAssociations m_associations;
     Win32Clock m_clock;
+    Win32TimeZone m_timeZone;
     ServerListView m_serverView;
     ManagerCommands m_commands;
     HICON m_hIcon;

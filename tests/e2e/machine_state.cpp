@@ -10,6 +10,8 @@
 
 const char* const CONFIGURATION_KEY = "Software\\Battle.Net\\Configuration";
 const char* const SERVER_LIST_VALUE = "Server List";
+const char* const GATEWAYS_KEY = "Software\\Battle.net\\Configuration";
+const char* const GATEWAYS_VALUE = "Battle.net Gateways";
 
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value)
 {
@@ -40,6 +42,33 @@ void WriteMachineString(const std::string& key, const std::string& value, const 
     RegCloseKey(created);
     if (result != ERROR_SUCCESS)
         throw std::runtime_error("cannot write HKLM\\" + key + " \"" + value + "\"");
+}
+
+std::optional<std::string> ReadUserMultiString(const std::string& key, const std::string& value)
+{
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD size = 0;
+    DWORD type = REG_NONE;
+    std::optional<std::string> data;
+    if (RegQueryValueExA(opened, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        type == REG_MULTI_SZ) {
+        std::string bytes(size, '\0');
+        if (RegQueryValueExA(opened, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
+                             &size) == ERROR_SUCCESS)
+            data = bytes.substr(0, size);
+    }
+    RegCloseKey(opened);
+    return data;
+}
+
+std::string MultiString(const std::vector<std::string>& lines)
+{
+    std::string data;
+    for (const std::string& line : lines)
+        data += line + '\0';
+    return data + '\0';
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path)

@@ -2,17 +2,28 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The machine around Velnor, read and set up directly: the registry values
-// under HKEY_LOCAL_MACHINE and the files.
+// under HKEY_LOCAL_MACHINE, the games' own gateway list under
+// HKEY_CURRENT_USER, and the files.
 
 extern const char* const CONFIGURATION_KEY;
 extern const char* const SERVER_LIST_VALUE;
+// StarCraft's gateway list, below HKEY_CURRENT_USER.
+extern const char* const GATEWAYS_KEY;
+extern const char* const GATEWAYS_VALUE;
 
 // The string value, or nothing when the key or value is missing.
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value);
 // Creates the key, parents included, and writes the value; throws on failure.
 void WriteMachineString(const std::string& key, const std::string& value, const std::string& text);
+
+// The data of a REG_MULTI_SZ value below HKEY_CURRENT_USER, or nothing when
+// it is missing or of another type.
+std::optional<std::string> ReadUserMultiString(const std::string& key, const std::string& value);
+// REG_MULTI_SZ data: each line ends in a zero byte, an empty line ends all.
+std::string MultiString(const std::vector<std::string>& lines);
 
 // The file's bytes, or nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -9,6 +9,10 @@ constexpr DWORD START_TIMEOUT_MS = 60000;
 
 } // namespace
 
+// What run-walk.sh seeds with `reg add`, read back line by line.
+const std::vector<std::string> SEEDED_GATEWAYS = {
+    "2000", "01", "127.0.0.1", "-1", "Loopback", "velnor..invalid", "8", "Reserved"};
+
 VelnorRun::VelnorRun(const std::string& program)
     : process(program), window(WaitForMainWindow(process, START_TIMEOUT_MS))
 {

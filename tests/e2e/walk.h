@@ -51,6 +51,10 @@ struct Walk {
     std::string seededServerList;
 };
 
+// StarCraft's own gateway list as run-walk.sh seeds it: test addresses and
+// malformed names only.
+extern const std::vector<std::string> SEEDED_GATEWAYS;
+
 // The first run: public list, private list and its edits, Ping, and the
 // StarCraft launch, ended through the close box.
 void WalkFirstRun(Walk& walk);

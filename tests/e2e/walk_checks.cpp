@@ -32,6 +32,27 @@ void CheckServerList(Walk& walk, const std::string& expected, const std::string&
                            expected, what);
 }
 
+void CheckGateways(Walk& walk, const std::vector<std::string>& expected, const std::string& what)
+{
+    auto shown = [](const std::string& data) {
+        std::string text;
+        for (char c : data)
+            text += c == '\0' ? std::string("\\0") : std::string(1, c);
+        return text;
+    };
+    walk.report.CheckEqual(shown(ReadUserMultiString(GATEWAYS_KEY, GATEWAYS_VALUE).value_or("(missing)")),
+                           shown(MultiString(expected)), what);
+}
+
+std::string LocalGatewayZone()
+{
+    TIME_ZONE_INFORMATION zone{};
+    if (GetTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID)
+        zone.Bias = 0;
+    const long bias = zone.Bias;
+    return std::to_string((bias >= 0 ? bias + 30 : bias - 30) / 60);
+}
+
 void CheckPrivateFile(Walk& walk, const std::string& expected, const std::string& what)
 {
     walk.report.CheckEqual(ReadWholeFile(PrivateListPath()).value_or("(no file)"), expected, what);

@@ -162,7 +162,8 @@ std::optional<std::string> WaitForStandinDirectory(const GameInstall& game)
     return record->substr(0, record->find('\n'));
 }
 
-void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, const std::string& picture)
+void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, const std::string& picture,
+                     const std::vector<std::string>& gateways)
 {
     DeleteFileA(walk.game.standinRecord.c_str());
     run.window.Focus(IDC_SERVER_LIST);
@@ -174,6 +175,7 @@ void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, cons
     walk.report.Check(directory.has_value(), "the stand-in game ran");
     walk.report.CheckEqual(directory.value_or(""), walk.game.directory, "in its installation directory");
     CheckServerList(walk, server, "\"Server List\" holds the selected server alone");
+    CheckGateways(walk, gateways, "\"Battle.net Gateways\" selects it, after every gateway it had");
 }
 
 void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
@@ -185,14 +187,18 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     CheckServerList(walk, walk.seededServerList, "\"Server List\" is untouched");
 
     const std::string fastest = run.window.ListView(IDC_SERVER_LIST).CellText(0, 0);
+    std::vector<std::string> gateways = SEEDED_GATEWAYS;
+    gateways[1] = "03";
+    gateways.insert(gateways.end(),
+                    {fastest, LocalGatewayZone(), run.window.ListView(IDC_SERVER_LIST).CellText(0, 1)});
     walk.report.Step("\"StarCraft\" on the fastest server, " + fastest);
-    LaunchStarCraft(walk, run, fastest, "07-launch");
+    LaunchStarCraft(walk, run, fastest, "07-launch", gateways);
     walk.report.Check(FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" stays while the box is clear");
 
     walk.report.Step("\"StarCraft\" again with \"Delete BNCACHE.DAT\" ticked");
     run.window.Press(IDC_DELETE_BNCACHE);
     walk.report.Check(run.window.IsChecked(IDC_DELETE_BNCACHE), "the box is ticked");
-    LaunchStarCraft(walk, run, fastest, "");
+    LaunchStarCraft(walk, run, fastest, "", gateways);
     walk.report.Check(!FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" is gone");
     CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/maintainer.h"
 #include "fakes/fake_main_window.h"
+#include "gateway_lines.h"
 #include "launch/game_table.h"
 #include "launch/launch_game.h"
 #include "ui/manager_commands.h"
@@ -13,10 +16,16 @@
 namespace {
 
 const RegistryRoot HKLM = RegistryRoot::LocalMachine;
+const RegistryRoot HKCU = RegistryRoot::CurrentUser;
 const std::string CONFIGURATION = "Software\\Battle.Net\\Configuration";
 const std::string ARCHIVES = "Software\\Blizzard Entertainment\\Archives";
 const std::string STARCRAFT = "Software\\Blizzard Entertainment\\Starcraft";
 const std::string WARCRAFT2 = "Software\\Blizzard Entertainment\\Warcraft II BNE";
+const std::string SHARED_GATEWAYS = "Software\\Battle.net\\Configuration";
+const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
+const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
+const std::string LEFT_HEADLINE =
+    "The game was not pointed at the server in these lists of its own, which were left as they were:\n";
 const std::string ERROR_HEADLINE =
     std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
 
@@ -36,11 +45,26 @@ struct LaunchTest : ::testing::Test {
         registry.Put(HKLM, WARCRAFT2, "DiabloInstall", "C:\\WrongWarcraft");
     }
 
-    void Launch(Game game, const std::string& server = "srv.example")
+    void Launch(Game game, const std::string& server = "srv.example", const std::string& description = "")
     {
-        LaunchGame(game, server, registry, shell, user);
+        LaunchGame(game, {server, description}, registry, shell, user, timeZone);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
+    static std::string GatewaysValueName(const std::string& key)
+    {
+        return key == SHARED_GATEWAYS ? "Battle.net Gateways" : "Battle.net gateways";
+    }
+    void PutGateways(const std::string& key, const std::string& data,
+                     RegistryType type = RegistryType::MultiString)
+    {
+        registry.PutValue(HKCU, key, GatewaysValueName(key), {type, data});
+    }
+    // The gateway list's data as stored, "" when there is none.
+    std::string Gateways(const std::string& key) const
+    {
+        auto it = registry.values.find({HKCU, key, GatewaysValueName(key)});
+        return it == registry.values.end() ? "" : it->second.data;
+    }
     // Every registry write, deletion, launch and message from here on, in order.
     std::vector<std::string>& LogEvents()
     {
@@ -53,6 +77,7 @@ struct LaunchTest : ::testing::Test {
     FakeRegistry registry;
     FakeShell shell;
     FakeUser user;
+    FakeTimeZone timeZone;
     std::vector<std::string> events;
 };
 
@@ -249,6 +274,126 @@ TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
                       }));
 }
 
+// Each game's own gateway lists: the shared one, and for today's Diablo and
+// Warcraft II their own. A list named here and not seeded must stay absent.
+TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
+{
+    const std::map<Game, std::vector<std::string>> readBy = {
+        {Game::StarCraft, {SHARED_GATEWAYS}},
+        {Game::Diablo, {SHARED_GATEWAYS, DIABLO_GATEWAYS}},
+        {Game::Warcraft2, {SHARED_GATEWAYS, WARCRAFT2_GATEWAYS}}};
+    std::vector<std::string> appended = LoopbackGateways(2, "02");
+    appended.insert(appended.end(), {"velnor..invalid", "-1", "Clan server"});
+    appended[1] = "03";
+
+    for (const auto& [game, keys] : readBy) {
+        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS})
+            PutGateways(key, MultiString(LoopbackGateways(2)));
+
+        Launch(game, "velnor..invalid", "Clan server");
+
+        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS}) {
+            const bool read = std::find(keys.begin(), keys.end(), key) != keys.end();
+            EXPECT_EQ(Gateways(key), MultiString(read ? appended : LoopbackGateways(2))) << key;
+        }
+    }
+    EXPECT_TRUE(user.warnings.empty());
+}
+
+TEST_F(LaunchTest, AListedHostIsSelectedIgnoringCaseAndNotAddedAgain)
+{
+    std::vector<std::string> lines = LoopbackGateways(2);
+    lines.insert(lines.end(), {"Velnor..Invalid", "8", "Clan server"});
+    PutGateways(SHARED_GATEWAYS, MultiString(lines));
+
+    Launch(Game::StarCraft, "velnor..INVALID", "Another description");
+
+    lines[1] = "03";
+    EXPECT_EQ(Gateways(SHARED_GATEWAYS), MultiString(lines));
+}
+
+TEST_F(LaunchTest, AListAlreadyPointedAtTheServerIsNotWrittenAgain)
+{
+    PutGateways(SHARED_GATEWAYS, MultiString(LoopbackGateways(2, "02")));
+
+    Launch(Game::StarCraft, "127.0.0.2");
+
+    EXPECT_EQ(registry.writes, std::vector<std::string>{CONFIGURATION + "\\Server List=127.0.0.2"});
+}
+
+TEST_F(LaunchTest, AnAddedGatewayCarriesTheLocalZoneAndTheDescriptionOrElseTheName)
+{
+    timeZone.biasMinutes = 480;
+    PutGateways(SHARED_GATEWAYS, MultiString({"1001", "00"}));
+
+    Launch(Game::StarCraft, "127.0.0.5", "");
+    Launch(Game::StarCraft, "127.0.0.6", "Described");
+
+    EXPECT_EQ(Gateways(SHARED_GATEWAYS),
+              MultiString({"1001", "02", "127.0.0.5", "8", "127.0.0.5", "127.0.0.6", "8", "Described"}));
+}
+
+TEST_F(LaunchTest, NoGatewayListOrKeyIsEverMade)
+{
+    registry.MakeKey(HKCU, DIABLO_GATEWAYS);
+
+    Launch(Game::Diablo);
+
+    EXPECT_EQ(registry.writes, std::vector<std::string>{CONFIGURATION + "\\Server List=srv.example"});
+    EXPECT_EQ(registry.values.count({HKCU, DIABLO_GATEWAYS, "Battle.net gateways"}), 0u);
+    EXPECT_TRUE(user.warnings.empty());
+}
+
+TEST_F(LaunchTest, ListsAreWrittenAfterTheCacheIsDeletedAndBeforeTheGameStarts)
+{
+    PutGateways(WARCRAFT2_GATEWAYS, MultiString(LoopbackGateways(1)));
+    std::vector<std::string>& events = LogEvents();
+    user.deleteCacheChecked = true;
+
+    Launch(Game::Warcraft2, "127.0.0.2");
+
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[1], "delete C:\\Warcraft II BNE\\BNCACHE.DAT");
+    EXPECT_EQ(events[2].substr(0, 6 + WARCRAFT2_GATEWAYS.size()), "write " + WARCRAFT2_GATEWAYS);
+    EXPECT_EQ(events[3], "execute C:\\Warcraft II BNE\\Warcraft II BNE.exe");
+}
+
+// Every list that cannot take the server is left byte for byte, the launch
+// goes on, and one box after the start, and after any failure report,
+// names each with its reason.
+TEST_F(LaunchTest, ListsThatCannotTakeTheServerAreLeftAndNamedOnceAfterTheStart)
+{
+    const std::string notInThrees = MultiString({"2000", "01", "127.0.0.1", "-1"});
+    const std::string full = MultiString(LoopbackGateways(99));
+    PutGateways(SHARED_GATEWAYS, "127.0.0.1", RegistryType::String);
+    PutGateways(DIABLO_GATEWAYS, notInThrees);
+    std::vector<std::string>& events = LogEvents();
+    shell.executeResult = 2;
+
+    Launch(Game::Diablo, "velnor..invalid");
+    EXPECT_EQ(registry.Value(HKCU, SHARED_GATEWAYS, "Battle.net Gateways"), "127.0.0.1");
+    EXPECT_EQ(Gateways(DIABLO_GATEWAYS), notInThrees);
+    PutGateways(SHARED_GATEWAYS, full);
+    registry.MakeKey(HKCU, WARCRAFT2_GATEWAYS);
+    registry.unreadable.insert("Battle.net gateways");
+    Launch(Game::Warcraft2, "velnor..invalid");
+
+    ASSERT_EQ(events.size(), 12u);
+    EXPECT_EQ(events[5],
+              "warning " + LEFT_HEADLINE +
+                  "\nHKEY_CURRENT_USER\\Software\\Battle.net\\Configuration \"Battle.net Gateways\": "
+                  "it is not a REG_MULTI_SZ value."
+                  "\nHKEY_CURRENT_USER\\Software\\Battle.net\\D1\\Configuration \"Battle.net gateways\": "
+                  "its gateway lines do not come in threes.");
+    EXPECT_EQ(Gateways(SHARED_GATEWAYS), full);
+    EXPECT_EQ(events[11],
+              "warning " + LEFT_HEADLINE +
+                  "\nHKEY_CURRENT_USER\\Software\\Battle.net\\Configuration \"Battle.net Gateways\": "
+                  "it already holds 99 gateways, as many as it can number."
+                  "\nHKEY_CURRENT_USER\\Software\\Battle.net\\W2\\Configuration \"Battle.net gateways\": "
+                  "it could not be read.");
+}
+
 // The main window's buttons on a machine with StarCraft installed, two
 // public and two private servers, and every effect in one shared log.
 struct LaunchCommandTest : ::testing::Test, FakeMainWindow {
@@ -327,6 +472,19 @@ TEST_F(LaunchCommandTest, ThePublicListIsNeverSaved)
 
     EXPECT_EQ(events, (std::vector<std::string>{"write " + CONFIGURATION + "\\Server List=127.0.0.1",
                                                 "execute C:\\Warcraft II BNE\\Warcraft II BNE.exe"}));
+}
+
+TEST_F(LaunchCommandTest, AGatewayIsAddedUnderTheSelectedRowsDescription)
+{
+    ShowPrivateList();
+    view.selected = 1;
+    registry.PutValue(HKCU, SHARED_GATEWAYS, "Battle.net Gateways",
+                      {RegistryType::MultiString, MultiString({"2000", "00"})});
+
+    commands.OnStarCraft();
+
+    EXPECT_EQ(registry.values.at({HKCU, SHARED_GATEWAYS, "Battle.net Gateways"}).data,
+              MultiString({"2000", "01", "127.0.0.11", "-1", "eleven"}));
 }
 
 TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)

@@ -5,16 +5,19 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/maintainer.h"
 #include "launch/launch_game.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
+#include "platform/time_zone.h"
 #include "recording_user.h"
 #include "test_registry.h"
 
@@ -26,16 +29,27 @@ const char* const CONFIGURATION_KEY = "Software\\Battle.Net\\Configuration";
 const char* const STANDIN_RECORD_VARIABLE = "VELNOR_STANDIN_RECORD";
 const std::string ERROR_HEADLINE =
     std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
+// Where the clients keep their own gateway lists, below HKEY_CURRENT_USER:
+// the one they share, then today's Diablo's and Warcraft II's own.
+struct GatewayListPlace {
+    const char* key;
+    const char* valueName;
+};
+const std::vector<GatewayListPlace> GATEWAY_LISTS = {
+    {"Software\\Battle.net\\Configuration", "Battle.net Gateways"},
+    {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"},
+    {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"},
+};
 // The stand-in starts asynchronously; a generous bound keeps a slow
 // machine from failing the test while a lost launch still ends it.
 constexpr int RECORD_WAIT_POLLS = 600;
 constexpr DWORD RECORD_POLL_MS = 50;
 
-// Creates a key below HKEY_LOCAL_MACHINE, parents included, and removes
-// again every key of the path that it had to create.
+// Creates a key, parents included, and removes again every key of the path
+// that it had to create.
 class CreatedKey {
   public:
-    explicit CreatedKey(const std::string& path)
+    explicit CreatedKey(const std::string& path, HKEY root = HKEY_LOCAL_MACHINE) : m_root(root)
     {
         std::string prefix;
         std::istringstream parts(path);
@@ -43,8 +57,8 @@ class CreatedKey {
             prefix += (prefix.empty() ? "" : "\\") + part;
             HKEY key = nullptr;
             DWORD disposition = 0;
-            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, &disposition) != ERROR_SUCCESS)
+            if (RegCreateKeyExA(m_root, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                &disposition) != ERROR_SUCCESS)
                 return;
             RegCloseKey(key);
             if (disposition == REG_CREATED_NEW_KEY)
@@ -55,7 +69,7 @@ class CreatedKey {
     ~CreatedKey()
     {
         for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, it->c_str());
+            RegDeleteKeyA(m_root, it->c_str());
     }
     CreatedKey(const CreatedKey&) = delete;
     CreatedKey& operator=(const CreatedKey&) = delete;
@@ -63,17 +77,58 @@ class CreatedKey {
     bool Exists() const { return !m_path.empty(); }
     void Set(const std::string& valueName, const std::string& text)
     {
+        SetValue(valueName, REG_SZ, text + '\0');
+    }
+    void SetValue(const std::string& valueName, DWORD type, const std::string& data)
+    {
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
-        RegSetValueExA(key, valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
+        ASSERT_EQ(RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
         RegCloseKey(key);
+    }
+    // The value's type and data as stored; REG_NONE and no data when it
+    // cannot be read.
+    std::pair<DWORD, std::string> Value(const std::string& valueName) const
+    {
+        HKEY key = nullptr;
+        std::pair<DWORD, std::string> value{REG_NONE, ""};
+        if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+            return value;
+        DWORD size = 0;
+        if (RegQueryValueExA(key, valueName.c_str(), nullptr, &value.first, nullptr, &size) ==
+            ERROR_SUCCESS) {
+            value.second.assign(size, '\0');
+            RegQueryValueExA(key, valueName.c_str(), nullptr, &value.first,
+                             reinterpret_cast<BYTE*>(value.second.data()), &size);
+        }
+        RegCloseKey(key);
+        return value;
     }
 
   private:
+    HKEY m_root;
     std::string m_path;
     std::vector<std::string> m_created;
 };
+
+// Central Europe, whatever the machine's own zone.
+class FixedTimeZone : public TimeZone {
+  public:
+    int BiasMinutes() override { return -60; }
+};
+
+// A value's type and data as stored.
+using StoredValue = std::pair<DWORD, std::string>;
+
+// REG_MULTI_SZ data: each line ends in a zero byte, an empty line ends all.
+StoredValue MultiString(const std::vector<std::string>& lines)
+{
+    std::string data;
+    for (const std::string& line : lines)
+        data += line + '\0';
+    return {REG_MULTI_SZ, data + '\0'};
+}
 
 std::string ModuleDirectory()
 {
@@ -149,7 +204,7 @@ class LaunchWin32 : public ::testing::Test {
 
     void Launch(Game game, const std::string& server)
     {
-        LaunchGame(game, server, m_registry, m_shell, m_user);
+        LaunchGame(game, {server, ""}, m_registry, m_shell, m_user, m_timeZone);
     }
     std::string ServerList()
     {
@@ -161,6 +216,7 @@ class LaunchWin32 : public ::testing::Test {
     Win32Registry m_registry;
     Win32Shell m_shell;
     RecordingUser m_user;
+    FixedTimeZone m_timeZone;
 };
 
 struct GameCase {
@@ -169,6 +225,9 @@ struct GameCase {
     const char* key;
     const char* installDirectoryValue;
     const char* executable;
+    // Which of GATEWAY_LISTS besides the shared first one the game reads;
+    // 0 when none.
+    std::size_t ownGatewayList;
 };
 
 void PrintTo(const GameCase& gameCase, std::ostream* out)
@@ -176,7 +235,34 @@ void PrintTo(const GameCase& gameCase, std::ostream* out)
     *out << gameCase.name;
 }
 
-class EachGameWin32 : public LaunchWin32, public ::testing::WithParamInterface<GameCase> {};
+class EachGameWin32 : public LaunchWin32, public ::testing::WithParamInterface<GameCase> {
+  protected:
+    bool ReadsGatewayList(std::size_t list) const { return list == 0 || list == GetParam().ownGatewayList; }
+
+    // Seeds the three gateway lists, launches the game through its stand-in
+    // on the server, and answers the lists as the launch left them.
+    std::vector<StoredValue> LaunchWithGatewayLists(const std::vector<StoredValue>& seeds,
+                                                    const std::string& server)
+    {
+        const GameCase& game = GetParam();
+        const fs::path directory = InstallStandin(game.name, game.executable);
+        CreatedKey installation(game.key);
+        installation.Set(game.installDirectoryValue, directory.string());
+        std::vector<std::unique_ptr<CreatedKey>> lists;
+        for (std::size_t i = 0; i < GATEWAY_LISTS.size(); ++i) {
+            lists.push_back(std::make_unique<CreatedKey>(GATEWAY_LISTS[i].key, HKEY_CURRENT_USER));
+            lists.back()->SetValue(GATEWAY_LISTS[i].valueName, seeds[i].first, seeds[i].second);
+        }
+
+        Launch(game.game, server);
+
+        EXPECT_TRUE(WaitForRecord(m_record).has_value()) << "the stand-in never started";
+        std::vector<StoredValue> left;
+        for (std::size_t i = 0; i < GATEWAY_LISTS.size(); ++i)
+            left.push_back(lists[i]->Value(GATEWAY_LISTS[i].valueName));
+        return left;
+    }
+};
 
 TEST_P(EachGameWin32, StartsTheGameInItsDirectoryWithoutArgumentsAfterPointingItAtTheServer)
 {
@@ -216,15 +302,60 @@ TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
     EXPECT_EQ(ServerList(), "127.0.0.8");
 }
 
+TEST_P(EachGameWin32, AListedHostBecomesTheSelectedGatewayOfEachOfItsLists)
+{
+    const StoredValue seed =
+        MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
+    const StoredValue selected =
+        MultiString({"2000", "02", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
+
+    const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
+
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        EXPECT_EQ(lists[i], ReadsGatewayList(i) ? selected : seed) << GATEWAY_LISTS[i].key;
+    EXPECT_TRUE(m_user.messages.empty());
+}
+
+TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
+{
+    const StoredValue seed = MultiString({"1001", "01", "127.0.0.1", "-1", "Loopback"});
+    const StoredValue added = MultiString(
+        {"1001", "02", "127.0.0.1", "-1", "Loopback", "velnor..invalid", "-1", "velnor..invalid"});
+
+    const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
+
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        EXPECT_EQ(lists[i], ReadsGatewayList(i) ? added : seed) << GATEWAY_LISTS[i].key;
+    EXPECT_TRUE(m_user.messages.empty());
+}
+
+TEST_P(EachGameWin32, MalformedListsAreLeftAsTheyWereAndNamedInOneBox)
+{
+    const std::vector<StoredValue> seeds = {
+        MultiString({"2000", "01", "127.0.0.1", "-1"}),
+        {REG_SZ, std::string("127.0.0.1\0", 10)},
+        MultiString({"2000", "1a", "127.0.0.1", "-1", "Loopback"}),
+    };
+
+    const std::vector<StoredValue> lists = LaunchWithGatewayLists(seeds, "velnor..invalid");
+
+    EXPECT_EQ(lists, seeds);
+    ASSERT_EQ(m_user.messages.size(), 1u);
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        EXPECT_EQ(m_user.messages[0].find(GATEWAY_LISTS[i].key + std::string(" \"")) != std::string::npos,
+                  ReadsGatewayList(i))
+            << m_user.messages[0];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Games, EachGameWin32,
     ::testing::Values(GameCase{"Diablo", Game::Diablo, "Software\\Blizzard Entertainment\\Archives",
-                               "DiabloInstall", "Diablo.exe"},
+                               "DiabloInstall", "Diablo.exe", 1},
                       GameCase{"StarCraft", Game::StarCraft, "Software\\Blizzard Entertainment\\Starcraft",
-                               "InstallPath", "Starcraft.exe"},
+                               "InstallPath", "Starcraft.exe", 0},
                       GameCase{"Warcraft2", Game::Warcraft2,
                                "Software\\Blizzard Entertainment\\Warcraft II BNE", "InstallPath",
-                               "Warcraft II BNE.exe"}),
+                               "Warcraft II BNE.exe", 2}),
     [](const ::testing::TestParamInfo<GameCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LaunchWin32, WithTheBoxClearTheCacheStays)

@@ -6,6 +6,7 @@
 #include "fakes/fake_registry.h"
 #include "fakes/fake_server_view.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_time_zone.h"
 #include "fakes/fake_user.h"
 #include "ui/manager_commands.h"
 
@@ -19,5 +20,6 @@ struct FakeMainWindow {
     FakeShell shell;
     FakeClock clock;
     FakeEchoService echo{&clock};
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+    FakeTimeZone timeZone;
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, timeZone}};
 };

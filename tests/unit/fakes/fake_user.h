@@ -16,7 +16,12 @@ class FakeUser : public User {
         if (events)
             events->push_back("message " + text);
     }
-    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    void ShowWarning(const std::string& text) override
+    {
+        warnings.push_back(text);
+        if (events)
+            events->push_back("warning " + text);
+    }
     std::optional<NewServer> PromptAddServer(const NewServerCheck& check) override
     {
         ++prompts;
@@ -47,7 +52,7 @@ class FakeUser : public User {
     std::string refusal;
     int prompts = 0;
     bool deleteCacheChecked = false;
-    // When set, messages are also logged here, in one log shared with other
+    // When set, messages and warnings are also logged here, in one log shared with other
     // fakes.
     std::vector<std::string>* events = nullptr;
 

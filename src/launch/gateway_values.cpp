@@ -1,0 +1,109 @@
+#include "launch/gateway_values.h"
+
+#include <optional>
+
+#include "launch/gateway_list.h"
+#include "platform/registry.h"
+
+namespace {
+
+const GatewayValue SHARED_GATEWAYS = {"Software\\Battle.net\\Configuration", "Battle.net Gateways"};
+const GatewayValue DIABLO_GATEWAYS = {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"};
+const GatewayValue WARCRAFT2_GATEWAYS = {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"};
+
+std::string FaultText(GatewayListFault fault)
+{
+    switch (fault) {
+    case GatewayListFault::UnterminatedLine:
+        return "its last line has no terminating zero";
+    case GatewayListFault::EmptyLine:
+        return "it holds an empty line before its end";
+    case GatewayListFault::TooFewLines:
+        return "it has fewer than two lines";
+    case GatewayListFault::BadSelection:
+        return "its second line is not a gateway number of one or two digits";
+    case GatewayListFault::NotInThrees:
+        return "its gateway lines do not come in threes";
+    case GatewayListFault::None:
+        break;
+    }
+    return "";
+}
+
+// Selects the gateway in the list, adding it first when it is not there;
+// the reason when it cannot.
+std::optional<std::string> PointList(CGatewayList& list, const GatewayChoice& gateway)
+{
+    int number = list.Find(gateway.host);
+    if (number == 0 && list.GatewayCount() >= MAX_GATEWAYS)
+        return "it already holds " + std::to_string(MAX_GATEWAYS) + " gateways, as many as it can number";
+    if (number == 0 && !list.Append({gateway.host, gateway.zone, gateway.name}))
+        return std::string("the server's name cannot be written into it");
+    if (number == 0)
+        number = list.GatewayCount();
+    if (!list.Select(number))
+        return "the server is its gateway " + std::to_string(number) + ", beyond the " +
+               std::to_string(MAX_GATEWAYS) + " that it can select";
+    return std::nullopt;
+}
+
+// Nothing when the list was pointed at the gateway or does not exist;
+// otherwise why it was left as it was.
+std::optional<std::string> PointValue(const GatewayValue& where, const GatewayChoice& gateway,
+                                      Registry& registry)
+{
+    const RegistryRoot root = RegistryRoot::CurrentUser;
+    const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
+    if (read.status == RegistryReadStatus::Missing)
+        return std::nullopt;
+    if (read.status == RegistryReadStatus::Failed)
+        return std::string("it could not be read");
+    if (read.value.type != RegistryType::MultiString)
+        return std::string("it is not a REG_MULTI_SZ value");
+    CGatewayList list;
+    const GatewayListFault fault = list.Parse(read.value.data);
+    if (fault != GatewayListFault::None)
+        return FaultText(fault);
+    if (std::optional<std::string> reason = PointList(list, gateway))
+        return reason;
+    const std::string data = list.Data();
+    if (data == read.value.data)
+        return std::nullopt;
+    if (!registry.WriteValue(root, where.key, where.valueName, {RegistryType::MultiString, data}))
+        return std::string("it could not be written");
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<GatewayValue> GatewayValuesOf(Game game)
+{
+    switch (game) {
+    case Game::Diablo:
+        return {SHARED_GATEWAYS, DIABLO_GATEWAYS};
+    case Game::Warcraft2:
+        return {SHARED_GATEWAYS, WARCRAFT2_GATEWAYS};
+    case Game::StarCraft:
+        break;
+    }
+    return {SHARED_GATEWAYS};
+}
+
+std::vector<std::string> PointGatewayLists(Game game, const GatewayChoice& gateway, Registry& registry)
+{
+    std::vector<std::string> left;
+    for (const GatewayValue& where : GatewayValuesOf(game))
+        if (std::optional<std::string> reason = PointValue(where, gateway, registry))
+            left.push_back(std::string("HKEY_CURRENT_USER\\") + where.key + " \"" + where.valueName +
+                           "\": " + *reason + ".");
+    return left;
+}
+
+std::string LeftGatewayListsText(const std::vector<std::string>& lines)
+{
+    std::string text = "The game was not pointed at the server in these lists of its own, which were left "
+                       "as they were:\n";
+    for (const std::string& line : lines)
+        text += "\n" + line;
+    return text;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/time_zone.h"
+
+// GetTimeZoneInformation.
+class Win32TimeZone : public TimeZone {
+  public:
+    int BiasMinutes() override;
+};

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "gateway_lines.h"
+#include "launch/gateway_list.h"
+
+namespace {
+
+// The list that the re-released Diablo and Warcraft II make for themselves.
+const std::vector<std::string> RERELEASE = {"2000", "01", "connect-forever.classic.blizzard.com", "8",
+                                            "Global"};
+// Diablo II's own default list, in the older format.
+const std::vector<std::string> CLASSIC = {
+    "1009", "01",       "uswest.battle.net", "8",  "U.S.West", "useast.battle.net",
+    "6",    "U.S.East", "asia.battle.net",   "-9", "Asia",     "europe.battle.net",
+    "-1",   "Europe"};
+
+struct ParseCase {
+    const char* name;
+    std::string data;
+    GatewayListFault fault;
+    int gateways;
+    int selected;
+};
+
+void PrintTo(const ParseCase& parseCase, std::ostream* out)
+{
+    *out << parseCase.name;
+}
+
+class GatewayListParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(GatewayListParse, TellsTheShapeAndKeepsEveryByteOfAListThatParses)
+{
+    CGatewayList list;
+    EXPECT_EQ(list.Parse(GetParam().data), GetParam().fault);
+    EXPECT_EQ(list.GatewayCount(), GetParam().gateways);
+    EXPECT_EQ(list.Selected(), GetParam().selected);
+    if (GetParam().fault == GatewayListFault::None)
+        EXPECT_EQ(list.Data(), GetParam().data);
+}
+
+const std::string UNENDED = MultiString(RERELEASE).substr(0, MultiString(RERELEASE).size() - 1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, GatewayListParse,
+    ::testing::Values(
+        ParseCase{"Rerelease", MultiString(RERELEASE), GatewayListFault::None, 1, 1},
+        ParseCase{"Classic", MultiString(CLASSIC), GatewayListFault::None, 4, 1},
+        ParseCase{"WithoutTheEndLine", UNENDED, GatewayListFault::None, 1, 1},
+        ParseCase{"HeaderOnly", MultiString({"1001", "00"}), GatewayListFault::None, 0, 0},
+        ParseCase{"OneDigitSelection", MultiString(LoopbackGateways(3, "3")), GatewayListFault::None, 3, 3},
+        ParseCase{"SelectionBeyondTheList", MultiString(LoopbackGateways(2, "07")), GatewayListFault::None, 2,
+                  0},
+        ParseCase{"Empty", "", GatewayListFault::TooFewLines, 0, 0},
+        ParseCase{"EndLineOnly", std::string(1, '\0'), GatewayListFault::TooFewLines, 0, 0},
+        ParseCase{"FormatOnly", MultiString({"2000"}), GatewayListFault::TooFewLines, 0, 0},
+        ParseCase{"LetterInSelection", MultiString({"2000", "1a"}), GatewayListFault::BadSelection, 0, 0},
+        ParseCase{"ThreeDigitSelection", MultiString(LoopbackGateways(1, "001")),
+                  GatewayListFault::BadSelection, 0, 0},
+        ParseCase{"SignedSelection", MultiString(LoopbackGateways(1, "-1")), GatewayListFault::BadSelection,
+                  0, 0},
+        ParseCase{"BlankInSelection", MultiString(LoopbackGateways(1, " 1")), GatewayListFault::BadSelection,
+                  0, 0},
+        ParseCase{"GatewayWithoutName", MultiString({"2000", "01", "127.0.0.1", "-1"}),
+                  GatewayListFault::NotInThrees, 0, 0},
+        ParseCase{"LastLineUnended", UNENDED.substr(0, UNENDED.size() - 1),
+                  GatewayListFault::UnterminatedLine, 0, 0},
+        ParseCase{"EmptyLineInside", MultiString({"2000", "01"}) + MultiString(RERELEASE),
+                  GatewayListFault::EmptyLine, 0, 0}),
+    [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+
+TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
+{
+    CGatewayList list;
+    ASSERT_EQ(list.Parse(MultiString(CLASSIC)), GatewayListFault::None);
+
+    EXPECT_EQ(list.Find("ASIA.Battle.NET"), 3);
+    EXPECT_EQ(list.Find("asia.battle.net "), 0);
+    EXPECT_EQ(list.Find("U.S.East"), 0);
+    const Gateway asia = list.GatewayAt(3);
+    EXPECT_EQ(asia.host + "|" + asia.zone + "|" + asia.name, "asia.battle.net|-9|Asia");
+}
+
+TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
+{
+    CGatewayList list;
+    ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(12, "7"))), GatewayListFault::None);
+
+    EXPECT_TRUE(list.Select(4));
+    EXPECT_EQ(list.Data(), MultiString(LoopbackGateways(12, "04")));
+    EXPECT_TRUE(list.Select(12));
+    EXPECT_EQ(list.Data(), MultiString(LoopbackGateways(12, "12")));
+    EXPECT_FALSE(list.Select(0));
+    EXPECT_FALSE(list.Select(13));
+    EXPECT_EQ(list.Selected(), 12);
+}
+
+TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
+{
+    for (const std::string& ending : {std::string(1, '\0'), std::string()}) {
+        CGatewayList list;
+        const std::string data = MultiString(RERELEASE);
+        ASSERT_EQ(list.Parse(data.substr(0, data.size() - 1) + ending), GatewayListFault::None);
+
+        EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Clan server"}));
+        EXPECT_TRUE(list.Select(list.GatewayCount()));
+
+        std::vector<std::string> lines = RERELEASE;
+        lines[1] = "02";
+        lines.insert(lines.end(), {"velnor..invalid", "-1", "Clan server"});
+        const std::string expected = MultiString(lines);
+        EXPECT_EQ(list.Data(), expected.substr(0, expected.size() - 1) + ending);
+    }
+}
+
+TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
+{
+    CGatewayList list;
+    ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(98))), GatewayListFault::None);
+    EXPECT_TRUE(list.Append({"127.0.0.99", "0", "last"}));
+    EXPECT_TRUE(list.Select(99));
+    EXPECT_FALSE(list.Append({"127.0.1.1", "0", "one too many"}));
+    EXPECT_EQ(list.GatewayCount(), 99);
+
+    ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(100))), GatewayListFault::None);
+    EXPECT_FALSE(list.Select(100));
+    EXPECT_TRUE(list.Select(99));
+}
+
+TEST(GatewayList, RefusesLinesThatWouldBreakTheList)
+{
+    CGatewayList list;
+    ASSERT_EQ(list.Parse(MultiString(RERELEASE)), GatewayListFault::None);
+
+    EXPECT_FALSE(list.Append({"", "-1", "name"}));
+    EXPECT_FALSE(list.Append({"127.0.0.1", "", "name"}));
+    EXPECT_FALSE(list.Append({"127.0.0.1", "-1", std::string("a\0b", 3)}));
+    EXPECT_EQ(list.Data(), MultiString(RERELEASE));
+
+    ASSERT_NE(list.Parse(MultiString({"2000"})), GatewayListFault::None);
+    EXPECT_FALSE(list.Append({"127.0.0.1", "-1", "name"}));
+    EXPECT_FALSE(list.Select(1));
+}
+
+TEST(GatewayList, TheTimeZoneIsTheBiasInWholeHoursNearestFirst)
+{
+    const std::vector<std::pair<int, int>> biases = {{480, 8},   {300, 5},   {0, 0},     {-60, -1},
+                                                     {-540, -9}, {-345, -6}, {210, 4},   {-330, -6},
+                                                     {29, 0},    {-29, 0},   {-840, -14}};
+    for (const auto& [bias, hours] : biases)
+        EXPECT_EQ(GatewayTimeZone(bias), hours) << bias;
+}
+
+} // namespace
