@@ -1,10 +1,12 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
 // The machine around Velnor, read and set up directly: the registry values
-// under HKEY_LOCAL_MACHINE and the files.
+// under HKEY_LOCAL_MACHINE, the user's display settings and the files.
 
 extern const char* const CONFIGURATION_KEY;
 extern const char* const SERVER_LIST_VALUE;
@@ -13,6 +15,9 @@ extern const char* const SERVER_LIST_VALUE;
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value);
 // Creates the key, parents included, and writes the value; throws on failure.
 void WriteMachineString(const std::string& key, const std::string& value, const std::string& text);
+// Creates the key under HKEY_CURRENT_USER and writes the number; throws on
+// failure.
+void WriteUserNumber(const std::string& key, const std::string& value, DWORD number);
 
 // The file's bytes, or nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);
