@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws Velnor's icon, a radar sweep in the 16 Windows colours, and writes
-it as src/res/velnor.ico with a 32 x 32 and a 16 x 16 image of 4 bits."""
+it as src/res/velnor.ico with a 48 x 48, a 32 x 32 and a 16 x 16 image of 4
+bits: the 48 x 48 one is the large icon at 144 DPI (150 % scaling)."""
 import math
 import struct
 import sys
@@ -35,7 +36,7 @@ def pixel(x, y, size):
             return TEAL
     if abs(dx) < 0.6 or abs(dy) < 0.6:
         return TEAL
-    if size == 32 and (x, y) in ((21, 19), (11, 9)):
+    if size >= 32 and (x * 32 // size, y * 32 // size) in ((21, 19), (11, 9)):
         return WHITE
     return NAVY
 
@@ -58,7 +59,7 @@ def image(size):
 
 
 def main(path):
-    images = [(32, image(32)), (16, image(16))]
+    images = [(48, image(48)), (32, image(32)), (16, image(16))]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in images:

@@ -11,7 +11,19 @@ scripts/install-deps.sh
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target velnor
 
-export WINEPREFIX=${WINEPREFIX:-$PWD/build/run-prefix}
+# A prefix of our own starts as a game's installer leaves a machine: the
+# games' configuration key with an empty "Server List", which Velnor then
+# fills with its default list and shows. A prefix named by WINEPREFIX is
+# the player's own and is never touched.
+if [ -z "${WINEPREFIX:-}" ]; then
+  export WINEPREFIX=$PWD/build/run-prefix
+  if [ ! -d "$WINEPREFIX" ]; then
+    (source cmake/wine-env.sh &&
+      wine reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d '' /f &&
+      wineserver -w) >/dev/null 2>&1 ||
+      { echo "Could not prepare the prefix $WINEPREFIX." >&2; exit 1; }
+  fi
+fi
 exe=$PWD/build/mingw/velnor.exe
 
 if [ -n "${DISPLAY:-}" ]; then

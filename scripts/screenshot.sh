@@ -15,6 +15,7 @@ source scripts/lib/virtual-display.sh
 source scripts/lib/velnor-window.sh
 start_virtual_display
 cmake/wine-run.sh wineboot -i >/dev/null 2>&1 || true
+cmake/wine-caption-font.sh
 # There is no window manager: Wine draws the caption and frame itself.
 cmake/wine-run.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 cmake/wine-run.sh reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ \

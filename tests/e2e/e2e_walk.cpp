@@ -1,6 +1,7 @@
 // The real velnor.exe, driven through its windows as a person would use it:
-// the typical use from the first start to the next one. The machine is a
-// fresh Wine prefix whose "Server List" holds test addresses only.
+// the typical use from the first start to the next one, then a start at
+// 144 DPI. The machine is a fresh Wine prefix whose "Server List" holds
+// test addresses only.
 //
 // Usage: velnor_e2e_walk VELNOR_EXE STANDIN_GAME_EXE SCREENSHOT_FOLDER|-
 //                        [DELAYED_HOST SILENT_HOST]
@@ -71,9 +72,10 @@ void RunWalk(const WalkSetup& setup, WalkReport& report)
             "\"Server List\" must be seeded with loopback and fixture addresses, not \"" + seed + "\"");
     if (ReadUserMultiString(GATEWAYS_KEY, GATEWAYS_VALUE) != MultiString(SEEDED_GATEWAYS))
         throw std::runtime_error("\"Battle.net Gateways\" must be seeded as run-walk.sh does");
-    Walk walk{setup, report, Screenshots(setup.screenshotFolder), InstallStarCraft(setup), seed};
+    Walk walk{setup, report, Screenshots(setup.screenshotFolder), InstallStarCraft(setup), seed, {}};
     WalkFirstRun(walk);
     WalkSecondRun(walk);
+    WalkAtHighDpi(walk);
 }
 
 } // namespace

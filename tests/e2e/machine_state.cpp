@@ -71,6 +71,19 @@ std::string MultiString(const std::vector<std::string>& lines)
     return data + '\0';
 }
 
+void WriteUserNumber(const std::string& key, const std::string& value, DWORD number)
+{
+    HKEY created = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
+                        nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create HKCU\\" + key);
+    const LONG result = RegSetValueExA(created, value.c_str(), 0, REG_DWORD,
+                                       reinterpret_cast<const BYTE*>(&number), sizeof number);
+    RegCloseKey(created);
+    if (result != ERROR_SUCCESS)
+        throw std::runtime_error("cannot write HKCU\\" + key + " \"" + value + "\"");
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <vector>
 
 // The machine around Velnor, read and set up directly: the registry values
-// under HKEY_LOCAL_MACHINE, the games' own gateway list under
-// HKEY_CURRENT_USER, and the files.
+// under HKEY_LOCAL_MACHINE, the games' own gateway list and the user's
+// display settings under HKEY_CURRENT_USER, and the files.
 
 extern const char* const CONFIGURATION_KEY;
 extern const char* const SERVER_LIST_VALUE;
@@ -18,6 +20,9 @@ extern const char* const GATEWAYS_VALUE;
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value);
 // Creates the key, parents included, and writes the value; throws on failure.
 void WriteMachineString(const std::string& key, const std::string& value, const std::string& text);
+// Creates the key under HKEY_CURRENT_USER and writes the number; throws on
+// failure.
+void WriteUserNumber(const std::string& key, const std::string& value, DWORD number);
 
 // The data of a REG_MULTI_SZ value below HKEY_CURRENT_USER, or nothing when
 // it is missing or of another type.

@@ -18,6 +18,20 @@ VelnorRun::VelnorRun(const std::string& program)
 {
 }
 
+WindowLayout LayoutOf(const DialogWindow& window)
+{
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    WindowLayout layout{{client.right, client.bottom}, {}};
+    for (HWND child = GetWindow(window.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        layout.controls.emplace_back(GetDlgCtrlID(child), rect);
+    }
+    return layout;
+}
+
 std::string DescribeRows(const std::vector<ViewRow>& rows)
 {
     std::ostringstream text;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "child_process.h"
@@ -42,6 +43,14 @@ class VelnorRun {
     DialogWindow window;
 };
 
+// Where the main window's controls sit in its client area.
+struct WindowLayout {
+    SIZE client;
+    std::vector<std::pair<int, RECT>> controls;
+};
+
+WindowLayout LayoutOf(const DialogWindow& window);
+
 // What every step needs.
 struct Walk {
     const WalkSetup& setup;
@@ -49,6 +58,8 @@ struct Walk {
     Screenshots screenshots;
     GameInstall game;
     std::string seededServerList;
+    // The main window as the first run shows it, at the standard 96 DPI.
+    WindowLayout standardLayout;
 };
 
 // StarCraft's own gateway list as run-walk.sh seeds it: test addresses and
@@ -60,6 +71,8 @@ extern const std::vector<std::string> SEEDED_GATEWAYS;
 void WalkFirstRun(Walk& walk);
 // The second run: the default list, the keys and the About box.
 void WalkSecondRun(Walk& walk);
+// The third run, at 144 DPI: the window grows and keeps its layout.
+void WalkAtHighDpi(Walk& walk);
 
 // The rows of the view as text, one line each, for the report.
 std::string DescribeRows(const std::vector<ViewRow>& rows);

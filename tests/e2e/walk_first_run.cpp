@@ -65,6 +65,7 @@ void StartWithThePublicList(Walk& walk, VelnorRun& run)
     walk.report.Check(!run.window.IsChecked(IDC_DELETE_BNCACHE), "\"Delete BNCACHE.DAT\" starts cleared");
     walk.report.Check(!FileExists(PrivateListPath()), "start-up makes no \"VELNOR.INI\"");
     walk.screenshots.Take("01-public-list", {run.window.Handle()});
+    walk.standardLayout = LayoutOf(run.window);
 }
 
 void ShowThePrivateList(Walk& walk, VelnorRun& run)
