@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> shown =
         seeded
             ? SplitServerList(registry.Value(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE))
-            : names;
+            : SplitServerList(value.substr(0, value.find('\0')));
     Check(list.GetUpperBound() + 1 == static_cast<int>(std::min<std::size_t>(shown.size(), MAX_SERVERS)));
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         Check(list.GetAt(i).serverName == shown[i]);
