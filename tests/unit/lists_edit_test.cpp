@@ -144,4 +144,15 @@ TEST_F(EditCommandsTest, AFailedSaveKeepsTheEditInMemoryAndOnScreen)
     EXPECT_EQ(File().find("127.0.0.20"), std::string::npos);
 }
 
+TEST_F(EditCommandsTest, AReadOnlyFileIsNeverReplaced)
+{
+    const std::string before = File();
+    files.readOnly.insert(PATH);
+    user.typed.push_back({"127.0.0.20", ""});
+    commands.OnAddServer();
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(user.messages, Names{std::string("Can't create ") + PATH});
+    EXPECT_EQ(ShownServers().back(), "127.0.0.20");
+}
+
 } // namespace
