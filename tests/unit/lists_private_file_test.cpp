@@ -243,18 +243,6 @@ TEST_F(PrivateListFileTest, AListNotEditedSinceItWasReadIsNotWrittenBack)
     EXPECT_EQ(files.calls, std::vector<std::string>{"write " + PATH});
 }
 
-TEST_F(PrivateListFileTest, AnEditAfterAFailedSaveIsWrittenAtTheNextSave)
-{
-    files.files[PATH] = "old x\r\n";
-    Load();
-    list.Add({"new", "y", 0});
-    files.failReplace = true;
-    file.SavePrivateList(list);
-    files.failReplace = false;
-    file.SavePrivateList(list);
-    EXPECT_EQ(files.files[PATH], "old                  x\r\nnew                  y\r\n");
-}
-
 TEST_F(PrivateListFileTest, ALoneCarriageReturnEndsALine)
 {
     files.files[PATH] = "cr\rname desc\r\r\nend\r";
