@@ -10,19 +10,44 @@ std::string CPrivateListFile::Path() const
     return m_files.WindowsDirectory() + "\\VELNOR.INI";
 }
 
+CPrivateListFile::StoredServers CPrivateListFile::ServersOf(const CServerList& list)
+{
+    StoredServers servers;
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        servers.emplace_back(list.entries[i].serverName, list.entries[i].description);
+    return servers;
+}
+
 void CPrivateListFile::LoadPrivateList(CServerList& list)
 {
     m_linesBeyondList.clear();
+    m_encoding = PrivateListEncoding::Ansi;
+    m_stored = StoredServers{};
+    m_refusal.clear();
     const std::string path = Path();
-    std::optional<std::string> text = m_files.ReadFile(path);
-    if (!text) {
-        if (!m_files.CreateEmptyFile(path))
-            m_user.ShowMessage("Can't create " + path);
+    std::optional<std::string> bytes = m_files.ReadFile(path);
+    if (!bytes) {
+        // A file that exists but cannot be read must not be replaced by
+        // the empty list shown for it.
+        if (!m_files.CreateEmptyFile(path)) {
+            m_refusal = "Can't create " + path;
+            m_user.ShowMessage(m_refusal);
+        }
         return;
     }
-    for (const std::string& line : SplitPrivateListLines(*text)) {
-        if (!list.Add(ParsePrivateListLine(line)))
+    const PrivateListText file = DecodePrivateListFile(*bytes);
+    m_encoding = file.encoding;
+    for (const std::string& line : SplitPrivateListLines(file.text)) {
+        ServerEntry entry = ParsePrivateListLine(line);
+        if (list.Add(entry))
+            m_stored->emplace_back(entry.serverName, entry.description);
+        else
             m_linesBeyondList.push_back(line);
+    }
+    if (m_encoding == PrivateListEncoding::Utf16) {
+        m_refusal = path + " is saved as Unicode text, which Velnor cannot write. Its servers are shown, "
+                           "but changes to them are not saved.";
+        m_user.ShowMessage(m_refusal);
     }
     if (!m_linesBeyondList.empty())
         m_user.ShowMessage("Only the first " + std::to_string(MAX_SERVERS) + " servers of " + path +
@@ -31,12 +56,22 @@ void CPrivateListFile::LoadPrivateList(CServerList& list)
 
 void CPrivateListFile::SavePrivateList(const CServerList& list)
 {
+    StoredServers servers = ServersOf(list);
+    if (servers == m_stored)
+        return;
+    if (!m_refusal.empty()) {
+        m_user.ShowMessage(m_refusal);
+        return;
+    }
     std::string text;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         text += FormatPrivateListLine(list.GetAt(i));
     for (const std::string& line : m_linesBeyondList)
         text += line + '\n';
     const std::string path = Path();
-    if (!m_files.WriteWholeFile(path, text))
+    if (!m_files.WriteWholeFile(path, EncodePrivateListFile(m_encoding, text))) {
         m_user.ShowMessage("Can't create " + path);
+        return;
+    }
+    m_stored = std::move(servers);
 }

@@ -15,14 +15,11 @@ std::vector<std::string> SplitPrivateListLines(const std::string& text)
     std::vector<std::string> lines;
     std::string::size_type start = 0;
     while (start < text.size()) {
-        std::string::size_type end = text.find('\n', start);
+        std::string::size_type end = text.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
     }
     return lines;
 }

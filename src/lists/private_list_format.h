@@ -5,10 +5,10 @@
 
 struct ServerEntry;
 
-// The lines of a private list file as stored: each line without its
-// newline, and without the carriage return before it, so that files with
-// either line end read the same. A last line without newline counts; the
-// empty text after a final newline does not. Lines have no length limit.
+// The lines of a private list file as stored, each without its end: a
+// carriage return and newline together, or either alone, so that files of
+// every system read the same. A last line without an end counts; the empty
+// text after a final end does not. Lines have no length limit.
 std::vector<std::string> SplitPrivateListLines(const std::string& text);
 
 // One server from a line: the name runs up to the first space, the

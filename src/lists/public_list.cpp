@@ -7,24 +7,44 @@
 
 namespace {
 
-std::string ReadServerList(Registry& registry)
+RegistryRead ReadServerList(Registry& registry)
 {
-    return registry.GetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+    return registry.ReadValue(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+}
+
+// No value at all, or a string value read whole that holds a single name
+// (or none): what a game launch or a fresh machine leaves behind. A value
+// of another type, or one that failed to read, is someone's own.
+bool HoldsNoList(const RegistryRead& read)
+{
+    if (read.status == RegistryReadStatus::Missing)
+        return true;
+    return read.status == RegistryReadStatus::Read && read.value.type == RegistryType::String &&
+           read.value.data.find(';') == std::string::npos;
+}
+
+std::vector<std::string> ServerNames(const RegistryRead& read)
+{
+    if (read.status == RegistryReadStatus::Read && read.value.type == RegistryType::String)
+        return SplitServerList(RegistryStringText(read.value));
+    if (read.status == RegistryReadStatus::Read && read.value.type == RegistryType::MultiString)
+        return SplitServerListStrings(read.value.data);
+    return SplitServerList("");
 }
 
 } // namespace
 
 void LoadPublicList(Registry& registry, CServerList& list)
 {
-    std::string value = ReadServerList(registry);
+    RegistryRead read = ReadServerList(registry);
     // A single name is what a game launch leaves behind: give the games
     // their whole choice back.
-    if (value.find(';') == std::string::npos) {
+    if (HoldsNoList(read)) {
         registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE,
                                    DEFAULT_SERVER_LIST);
-        value = ReadServerList(registry);
+        read = ReadServerList(registry);
     }
-    for (const std::string& name : SplitServerList(value)) {
+    for (const std::string& name : ServerNames(read)) {
         if (!list.Add({name, PUBLIC_SERVER_DESCRIPTION, 0}))
             break;
     }

@@ -13,6 +13,7 @@ class FileStore {
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     virtual bool CreateEmptyFile(const std::string& path) = 0;
     // Writes the text to a new file beside the old one and only then puts
-    // it in the old one's place: a failure leaves the old file whole.
+    // it in the old one's place: a failure leaves the old file whole. A
+    // read-only file is never replaced.
     virtual bool WriteWholeFile(const std::string& path, const std::string& text) = 0;
 };

@@ -25,6 +25,14 @@ bool WriteWhole(const std::string& path, const std::string& text)
     return std::fclose(file.release()) == 0 && written;
 }
 
+// The final move would replace a read-only file too (Wine allows it), so
+// the attribute is looked at first: the user has said the file stays.
+bool IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 } // namespace
 
 std::string Win32FileStore::WindowsDirectory()
@@ -59,6 +67,8 @@ bool Win32FileStore::CreateEmptyFile(const std::string& path)
 
 bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& text)
 {
+    if (IsReadOnly(path))
+        return false;
     const std::string temporary = path + ".new";
     if (WriteWhole(temporary, text) &&
         MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -2,7 +2,6 @@
 #include "platform/user.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
-#include "ui/ping_text.h"
 #include "ui/server_view.h"
 
 namespace {
@@ -13,13 +12,11 @@ void EnableEditing(User& user, bool enabled)
     user.EnableButton(IDC_DELETE_SERVER, enabled);
 }
 
-// The servers in the order the view shows them, with the times it shows.
-void ReadListFromView(const ServerView& view, CServerList& list)
+void RebuildList(const std::vector<ServerEntry>& servers, CServerList& list)
 {
     list.RemoveAll();
-    for (int row = 0; row < view.RowCount(); ++row)
-        list.Add({view.CellText(row, COLUMN_SERVER), view.CellText(row, COLUMN_DESCRIPTION),
-                  PingValue(view.CellText(row, COLUMN_PING))});
+    for (const ServerEntry& server : servers)
+        list.Add(server);
 }
 
 } // namespace
@@ -75,9 +72,13 @@ void ManagerCommands::OnDeleteServer()
     int row = m_platform.view.SelectedRow();
     if (row < 0)
         return;
+    // Matched while every row is there, so that look-alike rows keep
+    // their own entries.
+    std::vector<ServerEntry> servers = ServersInViewOrder(m_privateList, m_platform.view);
+    servers.erase(servers.begin() + row);
     m_platform.view.DeleteRow(row);
     m_platform.view.Repaint();
-    ReadListFromView(m_platform.view, m_privateList);
+    RebuildList(servers, m_privateList);
     FillServerView(m_privateList, m_platform.view);
     m_privateListFile.SavePrivateList(m_privateList);
 }

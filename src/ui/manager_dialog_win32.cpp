@@ -116,8 +116,8 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
     case WM_NOTIFY: {
         // A click on a column header neither sorts nor changes anything.
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->idFrom == IDC_SERVER_LIST && header->code == LVN_COLUMNCLICK) {
+        const NMHDR* header = NotifyHeader(lParam);
+        if (header && header->hwndFrom == Item(IDC_SERVER_LIST) && header->code == LVN_COLUMNCLICK) {
             result = 0;
             return true;
         }

@@ -23,7 +23,53 @@ std::vector<Row> ReadRows(const ServerView& view)
     return rows;
 }
 
+bool ShowsNameAndDescription(const Row& row, const ServerEntry& entry)
+{
+    return row[COLUMN_SERVER] == ShownCellText(entry.serverName) &&
+           row[COLUMN_DESCRIPTION] == ShownCellText(entry.description);
+}
+
+// The first entry not yet taken that the row shows: one whose ping time
+// matches too if there is one, since rows that look alike may have been
+// sorted apart by their times.
+int EntryOfRow(const Row& row, const CServerList& list, const std::vector<bool>& taken)
+{
+    int sameTexts = -1;
+    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+        const ServerEntry& entry = list.entries[i];
+        if (taken[i] || !ShowsNameAndDescription(row, entry))
+            continue;
+        if (row[COLUMN_PING] == PingText(entry.pingTime))
+            return i;
+        if (sameTexts < 0)
+            sameTexts = i;
+    }
+    return sameTexts;
+}
+
 } // namespace
+
+std::string ShownCellText(const std::string& text)
+{
+    return text.substr(0, text.find('\0'));
+}
+
+std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const ServerView& view)
+{
+    std::vector<bool> taken(MAX_SERVERS, false);
+    std::vector<ServerEntry> servers;
+    for (const Row& row : ReadRows(view)) {
+        const int index = EntryOfRow(row, list, taken);
+        ServerEntry server{row[COLUMN_SERVER], row[COLUMN_DESCRIPTION], PingValue(row[COLUMN_PING])};
+        if (index >= 0) {
+            taken[index] = true;
+            server.serverName = list.entries[index].serverName;
+            server.description = list.entries[index].description;
+        }
+        servers.push_back(server);
+    }
+    return servers;
+}
 
 int ServerColumnWidth(int windowWidth)
 {

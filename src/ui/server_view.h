@@ -1,13 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CServerList;
+struct ServerEntry;
 
 enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2 };
 
 // The list view as a table of rows with three text cells. Rows carry no
-// data of their own: only their texts.
+// data of their own: only their texts, each up to its first NUL byte.
 class ServerView {
   public:
     virtual ~ServerView() = default;
@@ -41,6 +43,9 @@ class ServerViewBatch {
     ServerView& m_view;
 };
 
+// What a cell keeps of a text: the text up to its first NUL byte.
+std::string ShownCellText(const std::string& text);
+
 // The width of each of the three equal columns, from the view's window width.
 int ServerColumnWidth(int windowWidth);
 
@@ -51,3 +56,9 @@ void SortServerViewByPing(ServerView& view);
 // The server text of the selected row, at most 127 characters; "" when
 // no row is selected.
 std::string GetSelectedServer(const ServerView& view);
+// The list's servers in the order the view shows them. Each row is matched
+// to the entry it was filled from, so that name and description come back
+// whole, bytes the view cannot hold included; the ping time is the one
+// the row shows. Rows that look alike are matched in list order, and a
+// row that matches no entry is taken from its texts.
+std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const ServerView& view);

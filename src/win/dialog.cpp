@@ -17,7 +17,26 @@ bool ReturnsResultDirectly(UINT message)
            message == WM_VKEYTOITEM || message == WM_CHARTOITEM;
 }
 
+bool IsReadable(const void* address, SIZE_T size)
+{
+    MEMORY_BASIC_INFORMATION region{};
+    if (!address || VirtualQuery(address, &region, sizeof region) == 0 || region.State != MEM_COMMIT)
+        return false;
+    const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                           PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    if ((region.Protect & readable) == 0 || (region.Protect & (PAGE_GUARD | PAGE_NOACCESS)) != 0)
+        return false;
+    const auto end = reinterpret_cast<UINT_PTR>(region.BaseAddress) + region.RegionSize;
+    return reinterpret_cast<UINT_PTR>(address) + size <= end;
+}
+
 } // namespace
+
+const NMHDR* Dialog::NotifyHeader(LPARAM lParam)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    return IsReadable(header, sizeof *header) ? header : nullptr;
+}
 
 Dialog::~Dialog()
 {
@@ -63,6 +82,10 @@ void Dialog::EndDialog(INT_PTR result)
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
+        // Only the dialog's creation passes the object; a repeat that another
+        // program posts carries anything and is ignored.
+        if (GetWindowLongPtrA(hwnd, DWLP_USER) != 0)
+            return FALSE;
         auto* dialog = reinterpret_cast<Dialog*>(lParam);
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
         dialog->m_hwnd = hwnd;
@@ -106,6 +129,10 @@ bool Dialog::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 {
     HWND child = reinterpret_cast<HWND>(lParam);
     if (!child || (message != WM_COMMAND && !IsColorMessage(message)))
+        return false;
+    // A posted message may name any window, even a hung one of another
+    // program that the send below would wait on for good.
+    if (!IsChild(m_hwnd, child))
         return false;
     result = SendMessageA(child, REFLECT_BASE + message, wParam, lParam);
     return result != 0;

@@ -37,6 +37,9 @@ class Dialog {
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void EndDialog(INT_PTR result);
+    // The header of a WM_NOTIFY, or nullptr when lParam points at nothing
+    // readable: other programs can post the message with any parameters.
+    static const NMHDR* NotifyHeader(LPARAM lParam);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,12 +1,15 @@
-// "VELNOR.INI" is a text file anyone may edit. Whatever it holds, what a
-// load shows must survive a save and the next load unchanged, and no save
-// may lose a line of the file.
+// "VELNOR.INI" is a text file anyone may edit and save in any encoding.
+// Whatever it holds, a list read and saved without edits keeps the file's
+// bytes; an edit is saved with every other line kept and the file's byte
+// order mark, unless the file is read-only or UTF-16, which stay as they
+// were; and what is saved reads back as the list that was saved.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_user.h"
+#include "lists/private_list_encoding.h"
 #include "lists/private_list_file.h"
 #include "lists/private_list_format.h"
 #include "lists/server_list.h"
@@ -31,26 +34,70 @@ bool SameServers(const CServerList& a, const CServerList& b)
     return true;
 }
 
+std::size_t LineCount(const std::string& bytes)
+{
+    return SplitPrivateListLines(DecodePrivateListFile(bytes).text).size();
+}
+
+// The user's edit: the first server deleted, or one added to an empty list.
+void Edit(CServerList& list)
+{
+    if (list.GetUpperBound() < 0) {
+        list.Add({"fuzz.example", "added", 0});
+        return;
+    }
+    CServerList rest;
+    for (int i = 1; i <= list.GetUpperBound(); ++i)
+        rest.Add(list.GetAt(i));
+    list = rest;
+}
+
 } // namespace
 
+// The input is one byte of flags (bit 0: the file is read-only), then the
+// file's bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (size == 0)
+        return 0;
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     FakeFileStore files;
     FakeUser user;
     CPrivateListFile file(files, user);
-    files.files[file.Path()] = text;
+    const std::string path = file.Path();
+    files.files[path] = text;
+    if (data[0] & 1)
+        files.readOnly.insert(path);
 
-    CServerList first;
-    file.LoadPrivateList(first);
-    file.SavePrivateList(first);
-    const std::string saved = files.files[file.Path()];
-    Check(SplitPrivateListLines(saved).size() == SplitPrivateListLines(text).size());
+    CServerList list;
+    file.LoadPrivateList(list);
+    file.SavePrivateList(list);
+    Check(files.files[path] == text);
 
-    CServerList second;
-    file.LoadPrivateList(second);
-    Check(SameServers(first, second));
-    file.SavePrivateList(second);
-    Check(files.files[file.Path()] == saved);
+    Edit(list);
+    const std::size_t messagesBefore = user.messages.size();
+    file.SavePrivateList(list);
+    const std::string saved = files.files[path];
+    const PrivateListEncoding encoding = DecodePrivateListFile(text).encoding;
+    if ((data[0] & 1) || encoding == PrivateListEncoding::Utf16) {
+        Check(saved == text);
+        Check(user.messages.size() == messagesBefore + 1);
+        return 0;
+    }
+    // An 8-bit file whose new first name begins with the bytes of a byte
+    // order mark reads in that encoding from now on, as in any editor.
+    if (DecodePrivateListFile(saved).encoding != encoding) {
+        Check(encoding == PrivateListEncoding::Ansi);
+        return 0;
+    }
+    const std::size_t lines = LineCount(text);
+    Check(LineCount(saved) == (lines == 0 ? 1 : lines - 1));
+
+    CServerList reread;
+    file.LoadPrivateList(reread);
+    if (lines <= MAX_SERVERS)
+        Check(SameServers(list, reread));
+    file.SavePrivateList(reread);
+    Check(files.files[path] == saved);
     return 0;
 }

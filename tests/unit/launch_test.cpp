@@ -437,9 +437,14 @@ TEST_F(LaunchCommandTest, EachButtonStartsItsOwnGameWithTheSelectedServer)
                                                 "execute C:\\Warcraft II BNE\\Warcraft II BNE.exe"}));
 }
 
-TEST_F(LaunchCommandTest, ThePrivateListIsSavedBeforeTheServerIsWritten)
+TEST_F(LaunchCommandTest, AnUnsavedEditIsSavedBeforeTheServerIsWritten)
 {
-    ShowPrivateList();
+    commands.OnPrivateServers();
+    files.failReplace = true;
+    user.typed.push_back({"127.0.0.12", "twelve"});
+    commands.OnAddServer();
+    files.failReplace = false;
+    events.clear();
     view.selected = 1;
     user.deleteCacheChecked = true;
 
@@ -453,15 +458,16 @@ TEST_F(LaunchCommandTest, ThePrivateListIsSavedBeforeTheServerIsWritten)
                       }));
 }
 
-TEST_F(LaunchCommandTest, WithoutASelectionThePrivateListIsStillSavedFirst)
+TEST_F(LaunchCommandTest, APrivateListNotEditedIsNotWritten)
 {
+    files.files[PRIVATE_FILE] = "127.0.0.10 ten\n";
     ShowPrivateList();
     user.deleteCacheChecked = true;
 
     commands.OnDiablo();
 
-    EXPECT_EQ(events, (std::vector<std::string>{std::string("replace ") + PRIVATE_FILE,
-                                                "message Select a server first"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"message Select a server first"}));
+    EXPECT_EQ(files.files.at(PRIVATE_FILE), "127.0.0.10 ten\n");
 }
 
 TEST_F(LaunchCommandTest, ThePublicListIsNeverSaved)

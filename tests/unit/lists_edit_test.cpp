@@ -112,6 +112,23 @@ TEST_F(EditCommandsTest, DeleteAfterASortStoresTheShownOrderAndKeepsTheTimes)
                       "127.0.0.10           ten\r\n");
 }
 
+TEST_F(EditCommandsTest, DeleteKeepsTheOtherServersExactlyNulBytesIncluded)
+{
+    commands.OnBlizzardServers();
+    const std::string kept = std::string("a\0hidden", 8) + std::string(13, ' ') + "first\r\n" +
+                             std::string("b") + std::string(20, ' ') + std::string("second\0tail\r\n", 13);
+    files.files[PATH] = kept + "c                    third\r\n";
+    commands.OnPrivateServers();
+    SetPing(0, "30");
+    SetPing(1, "20");
+    SortServerViewByPing(view);
+    ASSERT_EQ(ShownServers(), (Names{"c", "b", "a"}));
+    view.selected = 0;
+    commands.OnDeleteServer();
+    EXPECT_EQ(File(), kept.substr(kept.find('b')) + kept.substr(0, kept.find('b')));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Names{"20", "30"}));
+}
+
 TEST_F(EditCommandsTest, DeletingTheOnlyRowLeavesAnEmptyListAndFile)
 {
     commands.OnBlizzardServers();
@@ -142,6 +159,17 @@ TEST_F(EditCommandsTest, AFailedSaveKeepsTheEditInMemoryAndOnScreen)
     EXPECT_EQ(ShownServers().back(), "127.0.0.20");
     EXPECT_EQ(user.messages, Names{std::string("Can't create ") + PATH});
     EXPECT_EQ(File().find("127.0.0.20"), std::string::npos);
+}
+
+TEST_F(EditCommandsTest, AReadOnlyFileIsNeverReplaced)
+{
+    const std::string before = File();
+    files.readOnly.insert(PATH);
+    user.typed.push_back({"127.0.0.20", ""});
+    commands.OnAddServer();
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(user.messages, Names{std::string("Can't create ") + PATH});
+    EXPECT_EQ(ShownServers().back(), "127.0.0.20");
 }
 
 } // namespace

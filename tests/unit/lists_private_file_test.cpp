@@ -66,16 +66,17 @@ TEST(PrivateListLine, ParsesNameUpToTheFirstSpaceAndTheRestWithoutLeadingWhiteSp
     }
 }
 
-TEST(PrivateListLines, SplitAtNewlinesDroppingOneCarriageReturnEach)
+TEST(PrivateListLines, EndAtCarriageReturnNewlineOrBoth)
 {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(SplitPrivateListLines(""), Lines{});
     EXPECT_EQ(SplitPrivateListLines("a\n"), Lines{"a"});
     EXPECT_EQ(SplitPrivateListLines("a\nlast"), (Lines{"a", "last"}));
     EXPECT_EQ(SplitPrivateListLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitPrivateListLines("a\r\r\n"), Lines{"a\r"});
+    EXPECT_EQ(SplitPrivateListLines("a\r\r\n"), (Lines{"a", ""}));
     EXPECT_EQ(SplitPrivateListLines("\n\n"), (Lines{"", ""}));
-    EXPECT_EQ(SplitPrivateListLines("mid\rline\n"), Lines{"mid\rline"});
+    EXPECT_EQ(SplitPrivateListLines("mid\rline\n"), (Lines{"mid", "line"}));
+    EXPECT_EQ(SplitPrivateListLines("one\rtwo\rthree"), (Lines{"one", "two", "three"}));
 }
 
 struct PrivateListFileTest : ::testing::Test {
@@ -218,17 +219,82 @@ TEST_F(PrivateListFileTest, ALoadForgetsTheLinesBeyondAnEarlierLoad)
     Load();
     files.files[PATH] = "short x\n";
     Load();
+    list.Add({"added", "y", 0});
     file.SavePrivateList(list);
-    EXPECT_EQ(files.files[PATH], FakeFileStore::OnDisk(FormatPrivateListLine({"short", "x", 0})));
+    EXPECT_EQ(files.files[PATH], FakeFileStore::OnDisk(FormatPrivateListLine({"short", "x", 0}) +
+                                                       FormatPrivateListLine({"added", "y", 0})));
 }
 
-TEST_F(PrivateListFileTest, CarriageReturnsInsideTheTextSurviveARoundTrip)
+TEST_F(PrivateListFileTest, AListNotEditedSinceItWasReadIsNotWrittenBack)
 {
-    files.files[PATH] = "cr\rname desc\r\r\nend\r\r\n";
-    std::vector<Server> first = Load();
-    EXPECT_EQ(first, (std::vector<Server>{{"cr\rname", "desc\r"}, {"end", ""}}));
+    const std::string text = "unix  padded   oddly\nlast-without-newline";
+    files.files[PATH] = text;
+    Load();
+    files.calls.clear();
+    list.entries[0].pingTime = 35;
     file.SavePrivateList(list);
-    EXPECT_EQ(Load(), first);
+    EXPECT_TRUE(files.calls.empty());
+    EXPECT_EQ(files.files[PATH], text);
+    // An edit is written, and afterwards the same list is not again.
+    list.RemoveAll();
+    list.Add({"only", "one", 0});
+    file.SavePrivateList(list);
+    file.SavePrivateList(list);
+    EXPECT_EQ(files.calls, std::vector<std::string>{"write " + PATH});
+}
+
+TEST_F(PrivateListFileTest, ALoneCarriageReturnEndsALine)
+{
+    files.files[PATH] = "cr\rname desc\r\r\nend\r";
+    EXPECT_EQ(Load(), (std::vector<Server>{{"cr", ""}, {"name", "desc"}, {"", ""}, {"end", ""}}));
+}
+
+TEST_F(PrivateListFileTest, AUtf8ByteOrderMarkIsNoPartOfANameAndIsKeptOnSave)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    files.files[PATH] = mark + "gamehost Clan server\r\n";
+    EXPECT_EQ(Load(), (std::vector<Server>{{"gamehost", "Clan server"}}));
+    list.Add({"added", "", 0});
+    file.SavePrivateList(list);
+    EXPECT_EQ(files.files[PATH], mark + "gamehost             Clan server\r\nadded                \r\n");
+}
+
+std::string Utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+TEST_F(PrivateListFileTest, AUtf16FileIsShownWithAMessageAndNeverWritten)
+{
+    for (bool bigEndian : {false, true}) {
+        const std::string text = Utf16("gamehost Clan server\r\nother\r\n", bigEndian) + "\xE9";
+        files.files[PATH] = text;
+        user.messages.clear();
+        EXPECT_EQ(Load(), (std::vector<Server>{{"gamehost", "Clan server"}, {"other", ""}}));
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_NE(user.messages[0].find("Unicode"), std::string::npos);
+        list.RemoveAll();
+        list.Add({"edited", "", 0});
+        file.SavePrivateList(list);
+        EXPECT_EQ(user.messages.size(), 2u);
+        EXPECT_EQ(files.files[PATH], text);
+    }
+}
+
+TEST_F(PrivateListFileTest, AUtf16NameOutsideAsciiShowsAsQuestionMarks)
+{
+    files.files[PATH] = std::string("\xFF\xFE"
+                                    "a\0"
+                                    "\xE9\0"
+                                    "\x3D\xD8"
+                                    "\x00\xDE"
+                                    " \0"
+                                    "b\0",
+                                    14);
+    EXPECT_EQ(Load(), (std::vector<Server>{{"a??", "b"}}));
 }
 
 } // namespace

@@ -127,6 +127,58 @@ TEST_F(PublicListTest, AValueOfMoreThanAHundredNamesShowsTheFirstHundredAndStays
     EXPECT_TRUE(registry.writes.empty());
 }
 
+TEST_F(PublicListTest, AMissingValueInAnExistingKeyIsSeeded)
+{
+    registry.MakeKey(HKLM, CONFIGURATION);
+    Load();
+    EXPECT_EQ(Value(), DEFAULT_SERVER_LIST);
+    EXPECT_EQ(list.GetUpperBound(), 8);
+}
+
+// Only a string value read whole and holding no ';', or no value at all,
+// is seeded; anything else stays exactly as it was stored.
+struct KeptValueCase {
+    const char* what;
+    RegistryValue value;
+    bool unreadable;
+    std::vector<std::string> shown;
+};
+
+void PrintTo(const KeptValueCase& keptCase, std::ostream* out)
+{
+    *out << keptCase.what;
+}
+
+class KeptValueTest : public PublicListTest, public ::testing::WithParamInterface<KeptValueCase> {};
+
+TEST_P(KeptValueTest, IsNeverOverwrittenAndShowsWhatItHolds)
+{
+    registry.PutValue(HKLM, CONFIGURATION, "Server List", GetParam().value);
+    if (GetParam().unreadable)
+        registry.unreadable.insert("Server List");
+    Load();
+    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_EQ(registry.values.at({HKLM, CONFIGURATION, "Server List"}).data, GetParam().value.data);
+    EXPECT_EQ(Names(list), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherValues, KeptValueTest,
+    ::testing::Values(
+        KeptValueCase{"a REG_DWORD", {RegistryType::Other, std::string("\x07\0\0\0", 4)}, false, {""}},
+        KeptValueCase{
+            "an unreadable string", {RegistryType::String, std::string("a.example\0", 10)}, true, {""}},
+        KeptValueCase{"a REG_MULTI_SZ",
+                      {RegistryType::MultiString, std::string("127.0.0.1\0"
+                                                              "127.0.0.2;127.0.0.3\0\0",
+                                                              31)},
+                      false,
+                      {"127.0.0.1", "127.0.0.2", "127.0.0.3"}},
+        KeptValueCase{"a string with a ';' after its terminator",
+                      {RegistryType::String, std::string("127.0.0.1\0;x\0", 13)},
+                      false,
+                      {"127.0.0.1"}}));
+
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)
 {
     std::vector<std::string> names = SplitServerList(DEFAULT_SERVER_LIST);

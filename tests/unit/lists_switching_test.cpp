@@ -24,15 +24,14 @@ TEST_F(ListCommandsTest, PrivateServersShowsTheFileInItsOrderAndEnablesEditing)
     EXPECT_EQ(Saves(), 0);
 }
 
-TEST_F(ListCommandsTest, BlizzardServersSavesThePrivateListBeforeShowingThePublicOne)
+TEST_F(ListCommandsTest, BlizzardServersWritesNothingOfAPrivateListNotEdited)
 {
+    files.files[PATH] = "127.0.0.10 ten\n127.0.0.11\televen\n";
     commands.OnPrivateServers();
-    files.files[PATH] = "changed behind our back\r\n";
+    SetPing(0, "80");
     commands.OnBlizzardServers();
-    EXPECT_EQ(Saves(), 1);
-    EXPECT_EQ(File(), "127.0.0.10           ten\r\n"
-                      "127.0.0.11           eleven\r\n"
-                      "127.0.0.12           twelve\r\n");
+    EXPECT_EQ(Saves(), 0);
+    EXPECT_EQ(File(), "127.0.0.10 ten\n127.0.0.11\televen\n");
     EXPECT_EQ(ShownServers(), (Names{"127.0.0.1", "127.0.0.2"}));
     EXPECT_FALSE(commands.IsPrivateListCurrent());
     EXPECT_FALSE(EditingEnabled());
@@ -66,7 +65,7 @@ TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTim
     EXPECT_EQ(view.Column(COLUMN_PING), (Names{"20", "50"}));
 }
 
-TEST_F(ListCommandsTest, PrivateServersOnThePrivateListSavesThenRereadsDroppingTimes)
+TEST_F(ListCommandsTest, PrivateServersOnThePrivateListRereadsDroppingTimes)
 {
     commands.OnPrivateServers();
     SetPing(0, "80");
@@ -75,8 +74,9 @@ TEST_F(ListCommandsTest, PrivateServersOnThePrivateListSavesThenRereadsDroppingT
     commands.OnAddServer();
     ASSERT_EQ(Saves(), 1);
 
+    // The Add saved the list: there is nothing left to write.
     commands.OnPrivateServers();
-    EXPECT_EQ(Saves(), 2);
+    EXPECT_EQ(Saves(), 1);
     EXPECT_EQ(ShownServers(), (Names{"127.0.0.10", "127.0.0.11", "127.0.0.12", "127.0.0.13"}));
     EXPECT_EQ(view.Column(COLUMN_PING), (Names{"0", "0", "0", "0"}));
     EXPECT_TRUE(EditingEnabled());

@@ -12,6 +12,7 @@
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
+#include "win/dialog.h"
 #include "window_queries.h"
 
 namespace {
@@ -180,6 +181,42 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
     for (int row = 0; row < view.RowCount(); ++row)
         EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+}
+
+// Counts the messages a window of another program would get reflected.
+LRESULT CALLBACK CountReflections(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR count)
+{
+    if (message == win::REFLECTED_COMMAND)
+        ++*reinterpret_cast<int*>(count);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(MainDialog, MessagesPostedWithBadParametersAreIgnored)
+{
+    int reflections = 0;
+    HWND stranger =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(stranger, nullptr);
+    SetWindowSubclass(stranger, CountReflections, 1, reinterpret_cast<DWORD_PTR>(&reflections));
+
+    // A notification without its header or with one where nothing is
+    // mapped, a second initialisation, a command naming a window not ours.
+    PostMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, 0);
+    PostMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, 16);
+    PostMessageA(hwnd, WM_INITDIALOG, 0, 16);
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE_LINK, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(stranger));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+
+    EXPECT_EQ(reflections, 0);
+    RemoveWindowSubclass(stranger, CountReflections, 1);
+    DestroyWindow(stranger);
+    // The window still follows its own commands.
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
 }
 
 TEST_F(MainDialog, SystemMenuEndsWithTheAboutItem)

@@ -47,6 +47,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
     {
         DeleteFileA((path + ".new").c_str());
         RemoveDirectoryA((path + ".new").c_str());
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path.c_str());
         if (previous)
             PutBytes(path, *previous);
@@ -131,6 +132,17 @@ TEST_F(PrivateListFileOnDisk, ASaveThatCannotReplaceTheFileAfterWritingKeepsItWh
     EXPECT_FALSE(files.WriteWholeFile(path, "new y\n"));
     CloseHandle(held);
     EXPECT_EQ(Bytes(path), "old x\r\n");
+    EXPECT_FALSE(Exists(path + ".new"));
+}
+
+TEST_F(PrivateListFileOnDisk, AReadOnlyFileIsNeverReplaced)
+{
+    PutBytes(path, "old x\r\n");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    SaveOne("new", "y");
+    EXPECT_EQ(Bytes(path), "old x\r\n");
+    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + path});
+    EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(Exists(path + ".new"));
 }
 

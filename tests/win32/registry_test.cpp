@@ -192,6 +192,15 @@ class ServerListSeeding : public ::testing::Test {
         RegCloseKey(key);
     }
 
+    static void PutServerList(DWORD type, const std::string& data)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, SERVER_LIST_VALUE, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
+        RegCloseKey(key);
+    }
+
     Win32Registry registry;
     bool m_hadValue = false;
     std::string m_previous;
@@ -218,6 +227,47 @@ TEST_F(ServerListSeeding, AListIsReadAsItIsAndLeftAlone)
     LoadPublicList(registry, list);
     EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), "127.0.0.1;127.0.0.2;");
     EXPECT_EQ(list.GetUpperBound(), 2);
+}
+
+TEST_F(ServerListSeeding, ALongListIsReadWholeAndLeftAlone)
+{
+    std::string value;
+    for (int i = 0; i < 400; ++i)
+        value += (i ? ";127.0.0." : "127.0.0.") + std::to_string(i % 150 + 100);
+    ASSERT_GE(value.size(), 4096u);
+    registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, value);
+    CServerList list;
+    LoadPublicList(registry, list);
+    EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), value);
+    EXPECT_EQ(list.GetUpperBound(), MAX_SERVERS - 1);
+}
+
+TEST_F(ServerListSeeding, ValuesOfOtherTypesAreNeverOverwritten)
+{
+    struct Case {
+        DWORD type;
+        std::string data;
+        std::vector<std::string> shown;
+    };
+    const DWORD number = 7;
+    const Case cases[] = {
+        {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number), {""}},
+        {REG_MULTI_SZ,
+         std::string("127.0.0.1\0"
+                     "127.0.0.2\0\0",
+                     21),
+         {"127.0.0.1", "127.0.0.2"}},
+    };
+    for (const Case& stored : cases) {
+        PutServerList(stored.type, stored.data);
+        CServerList list;
+        LoadPublicList(registry, list);
+        EXPECT_EQ(registry.ReadValue(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE).value.data, stored.data);
+        std::vector<std::string> shown;
+        for (int i = 0; i <= list.GetUpperBound(); ++i)
+            shown.push_back(list.GetAt(i).serverName);
+        EXPECT_EQ(shown, stored.shown);
+    }
 }
 
 } // namespace

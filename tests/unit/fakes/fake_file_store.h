@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ class FakeFileStore : public FileStore {
         calls.push_back("write " + path);
         if (events)
             events->push_back("replace " + path);
-        if (failReplace)
+        if (failReplace || readOnly.count(path))
             return false;
         files[path] = OnDisk(text);
         return true;
@@ -55,6 +56,8 @@ class FakeFileStore : public FileStore {
     bool unreadable = false;
     bool failCreate = false;
     bool failReplace = false;
+    // Files with the read-only attribute: they read, but are never replaced.
+    std::set<std::string> readOnly;
     std::vector<std::string> calls;
     // When set, replacements are also logged here, in one log shared with
     // other fakes, for tests of the order of effects across seams.

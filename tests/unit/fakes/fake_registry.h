@@ -11,7 +11,9 @@
 // An in-memory registry that fails as the real one does: keys exist only
 // when a test makes them, a write into a missing key changes nothing, a
 // missing value reads as Missing, and values named in `unreadable` exist
-// but fail to read.
+// but fail to read. Keys in `denied` exist but cannot be opened with the
+// full access that every call asks for: reads fail and writes change
+// nothing. Values are read whole, whatever their length.
 class FakeRegistry : public Registry {
   public:
     RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
@@ -20,7 +22,7 @@ class FakeRegistry : public Registry {
         reads.push_back(subKey + "\\" + valueName);
         if (!keys.count({root, subKey}))
             return {};
-        if (unreadable.count(valueName))
+        if (denied.count(subKey) || unreadable.count(valueName))
             return {RegistryReadStatus::Failed, {}};
         auto it = values.find({root, subKey, valueName});
         if (it == values.end())
@@ -34,7 +36,7 @@ class FakeRegistry : public Registry {
         writes.push_back(subKey + "\\" + valueName + "=" + text);
         if (events)
             events->push_back("write " + subKey + "\\" + valueName + "=" + text);
-        if (!keys.count({root, subKey}))
+        if (!keys.count({root, subKey}) || denied.count(subKey))
             return false;
         values[{root, subKey, valueName}] = value;
         return true;
@@ -64,6 +66,7 @@ class FakeRegistry : public Registry {
     std::set<std::tuple<RegistryRoot, std::string>> keys;
     std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue> values;
     std::set<std::string> unreadable;
+    std::set<std::string> denied;
     std::vector<std::string> reads;
     std::vector<std::string> writes;
     // When set, writes are also logged here, in one log shared with other

@@ -7,7 +7,8 @@
 #include "ui/server_view.h"
 
 // The list view as a plain table; records how often it was repainted and
-// whether rows changed while it was painting.
+// whether rows changed while it was painting. Like the list view, a cell
+// keeps its text only up to the first NUL byte.
 class FakeServerView : public ServerView {
   public:
     using Row = std::array<std::string, 3>;
@@ -18,13 +19,13 @@ class FakeServerView : public ServerView {
     {
         NoteChange();
         ++cellWrites;
-        rows.at(row).at(column) = text;
+        rows.at(row).at(column) = ShownCellText(text);
     }
     void InsertRow(int row, const std::string& serverText) override
     {
         NoteChange();
         ++rowInsertsAndDeletes;
-        rows.insert(rows.begin() + row, Row{serverText, "", ""});
+        rows.insert(rows.begin() + row, Row{ShownCellText(serverText), "", ""});
     }
     void DeleteRow(int row) override
     {
