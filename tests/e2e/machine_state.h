@@ -4,7 +4,7 @@
 #include <string>
 
 // The machine around Velnor, read and set up directly: the registry values
-// under HKEY_LOCAL_MACHINE and the files.
+// under HKEY_LOCAL_MACHINE, in the games' view, and the files.
 
 extern const char* const CONFIGURATION_KEY;
 extern const char* const SERVER_LIST_VALUE;

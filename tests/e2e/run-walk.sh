@@ -74,7 +74,8 @@ fi
 # The virtual desktop comes with the next start of the prefix's server:
 # windows then open at once and carry the captions that Wine draws.
 wineserver -w
-"$run" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d "$seed" /f >/dev/null
+# In the games' view of the registry, the 32-bit one also in a 64-bit prefix.
+"$run" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d "$seed" /reg:32 /f >/dev/null
 
 serve_screenshots &
 watcher=$!

@@ -31,8 +31,8 @@ const std::string ERROR_HEADLINE =
 constexpr int RECORD_WAIT_POLLS = 600;
 constexpr DWORD RECORD_POLL_MS = 50;
 
-// Creates a key below HKEY_LOCAL_MACHINE, parents included, and removes
-// again every key of the path that it had to create.
+// Creates a key below HKEY_LOCAL_MACHINE in the games' view, parents
+// included, and removes again every key of the path that it had to create.
 class CreatedKey {
   public:
     explicit CreatedKey(const std::string& path)
@@ -43,8 +43,8 @@ class CreatedKey {
             prefix += (prefix.empty() ? "" : "\\") + part;
             HKEY key = nullptr;
             DWORD disposition = 0;
-            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, &disposition) != ERROR_SUCCESS)
+            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, nullptr, 0,
+                                KEY_ALL_ACCESS | GAMES_VIEW, nullptr, &key, &disposition) != ERROR_SUCCESS)
                 return;
             RegCloseKey(key);
             if (disposition == REG_CREATED_NEW_KEY)
@@ -55,7 +55,7 @@ class CreatedKey {
     ~CreatedKey()
     {
         for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, it->c_str());
+            DeleteGamesKey(HKEY_LOCAL_MACHINE, *it);
     }
     CreatedKey(const CreatedKey&) = delete;
     CreatedKey& operator=(const CreatedKey&) = delete;
@@ -64,7 +64,8 @@ class CreatedKey {
     void Set(const std::string& valueName, const std::string& text)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, m_path.c_str(), 0, KEY_SET_VALUE | GAMES_VIEW, &key),
+                  ERROR_SUCCESS);
         RegSetValueExA(key, valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1));
         RegCloseKey(key);
