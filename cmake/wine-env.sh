@@ -5,10 +5,15 @@
 wine_env_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$wine_env_here/wine-kind.sh"
 export VELNOR_WINE_KIND=${VELNOR_WINE_KIND:-win32}
-export WINEPREFIX=${WINEPREFIX:-${VELNOR_WINEPREFIX:-$wine_env_here/../build/$(wine_preset_of "$VELNOR_WINE_KIND")/wineprefix}}
+wine_env_prefix=$wine_env_here/../build/$(wine_preset_of "$VELNOR_WINE_KIND")/wineprefix
+export WINEPREFIX=${WINEPREFIX:-${VELNOR_WINEPREFIX:-$wine_env_prefix}}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 WINE=$(wine_loader_of "$VELNOR_WINE_KIND")
+if [ -z "$WINE" ]; then
+  echo "VELNOR_WINE_KIND is \"$VELNOR_WINE_KIND\"; it may be win32 or win64" >&2
+  return 2
+fi
 # The 64-bit loader starts the prefix's other processes with itself.
 [ "$VELNOR_WINE_KIND" = win32 ] || export WINELOADER=$WINE
 # A new prefix of our own is of the kind's architecture: a 32-bit one is
