@@ -42,12 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     registry.Put(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, value);
     CServerList list;
     LoadPublicList(registry, list);
-    const bool seeded = value.find(';') == std::string::npos;
+    // A string value reads up to its first NUL.
+    const std::string text = value.substr(0, value.find('\0'));
+    const bool seeded = text.find(';') == std::string::npos;
     Check(registry.writes.size() == (seeded ? 1u : 0u));
     const std::vector<std::string> shown =
         seeded
             ? SplitServerList(registry.Value(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE))
-            : names;
+            : SplitServerList(text);
     Check(list.GetUpperBound() + 1 == static_cast<int>(std::min<std::size_t>(shown.size(), MAX_SERVERS)));
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         Check(list.GetAt(i).serverName == shown[i]);
