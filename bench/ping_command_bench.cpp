@@ -29,8 +29,9 @@ namespace {
 bool SeedServerList(const std::string& value)
 {
     HKEY key;
+    // In the games' view, the one Velnor reads, whichever the build.
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Battle.Net\\Configuration", 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
     LONG result = RegSetValueExA(key, "Server List", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                  static_cast<DWORD>(value.size() + 1));

@@ -9,13 +9,19 @@
 #     wall and CPU time against the schedule's floor.
 #
 # Usage (as root, for the test hosts): bench/run-ping-bench.sh [BUILD_DIR [ROUNDS]]
-#   BUILD_DIR: a MinGW build (default build/mingw); ROUNDS: probes per host (default 10)
+#   BUILD_DIR: a MinGW build, i686 or x86_64, run under its own Wine (default:
+#   the one this machine runs, build/mingw or build/mingw64); ROUNDS: probes
+#   per host (default 10)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")
-build=$(realpath "${1:-$source_dir/build/mingw}")
+source "$source_dir/cmake/wine-kind.sh"
+wine_choose_here
+build=$(realpath "${1:-$source_dir/build/$(wine_preset_of "${WINE_KINDS[0]}")}")
 rounds=${2:-10}
+VELNOR_WINE_KIND=$(wine_kind_of_build "$build")
+export VELNOR_WINE_KIND
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "run-ping-bench: needs root for the namespace test hosts (tests/netns/fixture.sh)" >&2

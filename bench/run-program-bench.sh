@@ -11,18 +11,24 @@
 #    view.
 #
 # Usage: bench/run-program-bench.sh [BUILD_DIR [ROUNDS]]
-#   BUILD_DIR: a MinGW build (default build/mingw); ROUNDS: starts and sorts
-#   per figure (default 10)
+#   BUILD_DIR: a MinGW build, i686 or x86_64, run under its own Wine
+#   (default: the one this machine runs, build/mingw or build/mingw64);
+#   ROUNDS: starts and sorts per figure (default 10)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")
-build=${1:-$source_dir/build/mingw}
+source "$source_dir/cmake/wine-kind.sh"
+wine_choose_here
+preset=$(wine_preset_of "${WINE_KINDS[0]}")
+build=${1:-$source_dir/build/$preset}
 rounds=${2:-10}
 
-[ -f "$build/CMakeCache.txt" ] || cmake --preset mingw -B "$build" >/dev/null
+[ -f "$build/CMakeCache.txt" ] || cmake --preset "$preset" -B "$build" >/dev/null
 cmake --build "$build" --target velnor_program_bench velnor_echo_responder >/dev/null
 build=$(realpath "$build")
+VELNOR_WINE_KIND=$(wine_kind_of_build "$build")
+export VELNOR_WINE_KIND
 
 export WINEPREFIX=$build/bench-program-prefix
 wine_run=$source_dir/cmake/wine-run.sh

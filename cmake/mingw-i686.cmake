@@ -12,5 +12,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+# The Wine that runs this build (cmake/wine-kind.sh), for the tests' scripts
+# and the benchmarks too.
+set(VELNOR_WINE_KIND win32 CACHE INTERNAL "")
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env VELNOR_WINE_KIND=win32 ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

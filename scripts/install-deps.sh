@@ -3,10 +3,14 @@
 # Safe to run again: it only installs packages that are missing.
 set -euo pipefail
 
+# The i686 build runs under the 32-bit Wine (wine32), the x86_64 build
+# under the 64-bit one (wine64), which is all a machine that cannot run
+# 32-bit code has; wine32 installs there too, and goes unused.
 packages=(
   cmake ninja-build g++ libgtest-dev googletest clang libclang-rt-14-dev
-  clang-format g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
-  xdotool iproute2 fping zip fonts-wine fonts-liberation
+  clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386
+  wine64 xvfb xauth imagemagick xdotool iproute2 fping zip fonts-wine
+  fonts-liberation
 )
 
 missing=()

@@ -3,28 +3,38 @@
 # WINEPREFIX (a game's own prefix, whose registry it then edits), or else in
 # a prefix of its own under build/. With no display it starts a virtual one,
 # waits for the window, saves a screenshot, closes Velnor and says where the
-# screenshot is. Installs what a fresh Debian 12 machine lacks first.
+# screenshot is. The i686 build runs under the 32-bit Wine; on a machine
+# that cannot run 32-bit code (or with VELNOR_WINE_ARCH=win64) the x86_64
+# build runs under the 64-bit Wine: cmake/wine-kind.sh decides, and this
+# script says which and why. Installs what a fresh Debian 12 machine lacks
+# first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target velnor
+source cmake/wine-kind.sh
+wine_choose_here
+export VELNOR_WINE_KIND=${WINE_KINDS[0]}
+preset=$(wine_preset_of "$VELNOR_WINE_KIND")
+
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target velnor
 
 # A prefix of our own starts as a game's installer leaves a machine: the
 # games' configuration key with an empty "Server List", which Velnor then
 # fills with its default list and shows. A prefix named by WINEPREFIX is
 # the player's own and is never touched.
 if [ -z "${WINEPREFIX:-}" ]; then
-  export WINEPREFIX=$PWD/build/run-prefix
+  export WINEPREFIX=$PWD/build/run-prefix-$VELNOR_WINE_KIND
   if [ ! -d "$WINEPREFIX" ]; then
     (source cmake/wine-env.sh &&
-      wine reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d '' /f &&
+      "$WINE" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d '' /reg:32 /f &&
       wineserver -w) >/dev/null 2>&1 ||
       { echo "Could not prepare the prefix $WINEPREFIX." >&2; exit 1; }
   fi
 fi
-exe=$PWD/build/mingw/velnor.exe
+exe=$PWD/build/$preset/velnor.exe
+echo "Starting $(wine_describe "$VELNOR_WINE_KIND") ($exe), since $WINE_CHOICE_WHY."
 
 if [ -n "${DISPLAY:-}" ]; then
   exec cmake/wine-run.sh "$exe"

@@ -19,7 +19,7 @@ cmake/wine-caption-font.sh
 # There is no window manager: Wine draws the caption and frame itself.
 cmake/wine-run.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 cmake/wine-run.sh reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ \
-  /d '127.0.0.1;127.0.0.2;127.0.0.3;localhost' /f >/dev/null
+  /d '127.0.0.1;127.0.0.2;127.0.0.3;localhost' /reg:32 /f >/dev/null
 cmake/wine-run.sh build/mingw/velnor.exe &
 velnor_pid=$!
 window=$(wait_for_velnor_window)

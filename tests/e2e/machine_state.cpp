@@ -13,10 +13,15 @@ const char* const SERVER_LIST_VALUE = "Server List";
 const char* const GATEWAYS_KEY = "Software\\Battle.net\\Configuration";
 const char* const GATEWAYS_VALUE = "Battle.net Gateways";
 
+// The view of HKEY_LOCAL_MACHINE that the games and Velnor use: the 32-bit
+// one, which a 64-bit driver must ask for.
+constexpr REGSAM GAMES_VIEW = KEY_WOW64_32KEY;
+
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value)
 {
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE | GAMES_VIEW, &opened) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     DWORD size = 0;
     std::optional<std::string> text;
@@ -33,8 +38,8 @@ std::optional<std::string> ReadMachineString(const std::string& key, const std::
 void WriteMachineString(const std::string& key, const std::string& value, const std::string& text)
 {
     HKEY created = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | GAMES_VIEW, nullptr,
+                        &created, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create HKLM\\" + key);
     const LONG result =
         RegSetValueExA(created, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),

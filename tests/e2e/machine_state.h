@@ -7,8 +7,9 @@
 #include <vector>
 
 // The machine around Velnor, read and set up directly: the registry values
-// under HKEY_LOCAL_MACHINE, the games' own gateway list and the user's
-// display settings under HKEY_CURRENT_USER, and the files.
+// under HKEY_LOCAL_MACHINE, in the games' view, the games' own gateway
+// list and the user's display settings under HKEY_CURRENT_USER, and the
+// files.
 
 extern const char* const CONFIGURATION_KEY;
 extern const char* const SERVER_LIST_VALUE;

@@ -80,7 +80,8 @@ fi
 # The virtual desktop comes with the next start of the prefix's server:
 # windows then open at once and carry the captions that Wine draws.
 wineserver -w
-"$run" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d "$seed" /f >/dev/null
+# In the games' view of the registry, the 32-bit one also in a 64-bit prefix.
+"$run" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d "$seed" /reg:32 /f >/dev/null
 # StarCraft's own gateway list, as the walk expects it (SEEDED_GATEWAYS).
 "$run" reg add 'HKCU\Software\Battle.net\Configuration' /v 'Battle.net Gateways' /t REG_MULTI_SZ \
   /d '2000\001\0127.0.0.1\0-1\0Loopback\0velnor..invalid\08\0Reserved' /f >/dev/null

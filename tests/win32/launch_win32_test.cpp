@@ -45,8 +45,8 @@ const std::vector<GatewayListPlace> GATEWAY_LISTS = {
 constexpr int RECORD_WAIT_POLLS = 600;
 constexpr DWORD RECORD_POLL_MS = 50;
 
-// Creates a key, parents included, and removes again every key of the path
-// that it had to create.
+// Creates a key in the games' view, parents included, and removes again
+// every key of the path that it had to create.
 class CreatedKey {
   public:
     explicit CreatedKey(const std::string& path, HKEY root = HKEY_LOCAL_MACHINE) : m_root(root)
@@ -57,8 +57,8 @@ class CreatedKey {
             prefix += (prefix.empty() ? "" : "\\") + part;
             HKEY key = nullptr;
             DWORD disposition = 0;
-            if (RegCreateKeyExA(m_root, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                &disposition) != ERROR_SUCCESS)
+            if (RegCreateKeyExA(m_root, prefix.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | GAMES_VIEW, nullptr,
+                                &key, &disposition) != ERROR_SUCCESS)
                 return;
             RegCloseKey(key);
             if (disposition == REG_CREATED_NEW_KEY)
@@ -69,7 +69,7 @@ class CreatedKey {
     ~CreatedKey()
     {
         for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
-            RegDeleteKeyA(m_root, it->c_str());
+            DeleteGamesKey(m_root, *it);
     }
     CreatedKey(const CreatedKey&) = delete;
     CreatedKey& operator=(const CreatedKey&) = delete;
@@ -82,7 +82,7 @@ class CreatedKey {
     void SetValue(const std::string& valueName, DWORD type, const std::string& data)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_SET_VALUE | GAMES_VIEW, &key), ERROR_SUCCESS);
         RegSetValueExA(key, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size()));
         RegCloseKey(key);
@@ -93,7 +93,7 @@ class CreatedKey {
     {
         HKEY key = nullptr;
         std::pair<DWORD, std::string> value{REG_NONE, ""};
-        if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_QUERY_VALUE | GAMES_VIEW, &key) != ERROR_SUCCESS)
             return value;
         DWORD size = 0;
         if (RegQueryValueExA(key, valueName.c_str(), nullptr, &value.first, nullptr, &size) ==

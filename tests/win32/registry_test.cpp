@@ -10,6 +10,7 @@
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
 #include "platform/registry_win32.h"
+#include "test_registry.h"
 
 namespace {
 
@@ -17,27 +18,65 @@ const char* const TEST_KEY = "Software\\Velnor Registry Test";
 const char* const MISSING_KEY = "Software\\Velnor Registry Test\\Missing";
 const RegistryRoot HKLM = RegistryRoot::LocalMachine;
 
-// A key of the test's own below HKEY_LOCAL_MACHINE, removed afterwards.
+// Runs the system's own reg.exe, as a person would at a prompt, with its
+// output discarded; gives its exit code, 0 when it did what it was asked.
+DWORD RunReg(const std::string& arguments)
+{
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE discard =
+        CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherited, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = discard;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "reg.exe " + arguments;
+    DWORD exitCode = 255;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(discard);
+    return exitCode;
+}
+
+// Whether the system keeps a 64-bit view of the registry beside the games'
+// one: 64-bit Windows, or a 64-bit Wine prefix.
+bool HasA64BitView()
+{
+#ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+// A key of the test's own below HKEY_LOCAL_MACHINE, in the games' view,
+// removed afterwards.
 class RegistryTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, nullptr, 0, KEY_ALL_ACCESS | GAMES_VIEW,
+                                  nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         RegCloseKey(key);
     }
     void TearDown() override
     {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, MISSING_KEY);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, TEST_KEY);
+        DeleteGamesKey(HKEY_LOCAL_MACHINE, MISSING_KEY);
+        DeleteGamesKey(HKEY_LOCAL_MACHINE, TEST_KEY);
     }
 
     static bool KeyExists(const char* path)
     {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ | GAMES_VIEW, &key) != ERROR_SUCCESS)
             return false;
         RegCloseKey(key);
         return true;
@@ -46,7 +85,7 @@ class RegistryTest : public ::testing::Test {
     static void StoredTypeAndSize(const char* valueName, DWORD& type, DWORD& size)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_READ, &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_READ | GAMES_VIEW, &key), ERROR_SUCCESS);
         size = 0;
         EXPECT_EQ(RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size), ERROR_SUCCESS);
         RegCloseKey(key);
@@ -102,7 +141,8 @@ TEST_F(RegistryTest, ValuesAreReadWholeWhateverTheirLength)
 TEST_F(RegistryTest, TypesAreKeptAndOnlyStringsReadAsText)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, TEST_KEY, 0, KEY_ALL_ACCESS | GAMES_VIEW, &key),
+              ERROR_SUCCESS);
     RegSetValueExA(key, "Unterminated", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
     const DWORD number = 7;
     RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
@@ -131,11 +171,11 @@ TEST_F(RegistryTest, KeyHandleOpensOnlyExistingKeysAndClosesSafely)
 {
     CRegistryKey key;
     EXPECT_EQ(key.Close(), ERROR_SUCCESS);
-    EXPECT_NE(key.Open(HKEY_LOCAL_MACHINE, MISSING_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    EXPECT_NE(key.Open(HKEY_LOCAL_MACHINE, MISSING_KEY, KEY_ALL_ACCESS | GAMES_VIEW), ERROR_SUCCESS);
     EXPECT_FALSE(KeyExists(MISSING_KEY));
-    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS | GAMES_VIEW), ERROR_SUCCESS);
     // A second open closes the first key and keeps the new one usable.
-    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS), ERROR_SUCCESS);
+    ASSERT_EQ(key.Open(HKEY_LOCAL_MACHINE, TEST_KEY, KEY_ALL_ACCESS | GAMES_VIEW), ERROR_SUCCESS);
     EXPECT_EQ(key.SetValue("Written", REG_SZ, std::string("text", 5)), ERROR_SUCCESS);
     char buffer[16] = "";
     DWORD size = sizeof buffer;
@@ -150,14 +190,36 @@ TEST_F(RegistryTest, KeyHandleOpensOnlyExistingKeysAndClosesSafely)
 TEST_F(RegistryTest, ClassesRootIsReadThroughItsOwnRoot)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".velnortest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, ".velnortest", 0, nullptr, 0, KEY_ALL_ACCESS | GAMES_VIEW,
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegSetValueExA(key, "Probe", 0, REG_SZ, reinterpret_cast<const BYTE*>("classes"), 8);
     RegCloseKey(key);
     EXPECT_EQ(registry.GetRegistryString(RegistryRoot::ClassesRoot, ".velnortest", "Probe"), "classes");
     EXPECT_EQ(registry.GetRegistryString(HKLM, ".velnortest", "Probe"), "");
-    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".velnortest");
+    DeleteGamesKey(HKEY_CLASSES_ROOT, ".velnortest");
+}
+
+// The games' view is the one that "reg ... /reg:32" reaches: what it puts
+// there is read, and what is written is found there. Where the system has
+// a 64-bit view too, a value of the same name there is neither read nor
+// written.
+TEST_F(RegistryTest, TheGamesViewIsTheOneThatReg32Reaches)
+{
+    const std::string key = std::string("\"HKLM\\") + TEST_KEY + "\"";
+    ASSERT_EQ(RunReg("add " + key + " /v Seeded /d games /reg:32 /f"), 0u);
+    const bool twoViews = HasA64BitView();
+    if (twoViews) {
+        ASSERT_EQ(RunReg("add " + key + " /v Seeded /d other /reg:64 /f"), 0u);
+    }
+    EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Seeded"), "games");
+
+    registry.SetRegistryString(HKLM, TEST_KEY, "Written", "127.0.0.1");
+    EXPECT_EQ(RunReg("query " + key + " /v Written /reg:32"), 0u);
+    if (twoViews) {
+        EXPECT_NE(RunReg("query " + key + " /v Written /reg:64"), 0u);
+        EXPECT_EQ(RunReg("delete " + key + " /reg:64 /f"), 0u);
+    }
 }
 
 // "Server List" as the games keep it; the value the test found is put
@@ -167,14 +229,14 @@ class ServerListSeeding : public ::testing::Test {
     void SetUp() override
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, nullptr, 0,
+                                  KEY_ALL_ACCESS | GAMES_VIEW, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         RegCloseKey(key);
         DWORD type = 0;
         DWORD size = 0;
         HKEY readKey = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_READ, &readKey);
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_READ | GAMES_VIEW, &readKey);
         m_hadValue =
             RegQueryValueExA(readKey, SERVER_LIST_VALUE, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
         RegCloseKey(readKey);
@@ -187,7 +249,7 @@ class ServerListSeeding : public ::testing::Test {
             return;
         }
         HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS, &key);
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS | GAMES_VIEW, &key);
         RegDeleteValueA(key, SERVER_LIST_VALUE);
         RegCloseKey(key);
     }
@@ -195,7 +257,8 @@ class ServerListSeeding : public ::testing::Test {
     static void PutServerList(DWORD type, const std::string& data)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS | GAMES_VIEW, &key),
+                  ERROR_SUCCESS);
         RegSetValueExA(key, SERVER_LIST_VALUE, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size()));
         RegCloseKey(key);
