@@ -20,6 +20,7 @@
 #include "ping/icmp_echo_service_win32.h"
 #include "ping/ping_all.h"
 #include "platform/clock_win32.h"
+#include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
@@ -109,7 +110,8 @@ int main(int argc, char** argv)
     FakeServerView rows;
     FillServerView(list, rows);
     Win32Clock clock;
-    Measure("schedule", count, rows, [&] { PingAll(list, rows, clock, echo); });
+    Win32WorkIndicator progress;
+    Measure("schedule", count, rows, [&] { PingAll(list, rows, clock, echo, progress); });
     WSACleanup();
     return 0;
 }

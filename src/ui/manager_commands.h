@@ -12,6 +12,7 @@ class Registry;
 class ServerView;
 class Shell;
 class User;
+class WorkIndicator;
 
 // What the main window's commands reach of the platform.
 struct Platform {
@@ -22,6 +23,7 @@ struct Platform {
     Shell& shell;
     Clock& clock;
     EchoService& echo;
+    WorkIndicator& work;
 };
 
 // The commands of the main window, apart from the window itself: the two
@@ -32,6 +34,13 @@ class ManagerCommands {
 
     // Loads and shows the public list, and disables the editing buttons.
     void InitServerView();
+
+    // Runs the command of the button with the control ID; false when no
+    // command has that ID. While "Ping" runs, every command is dropped: the
+    // probes read the entries' names, and its waits take messages sent
+    // from other programs.
+    bool OnCommand(int controlId);
+    bool IsBusy() const { return m_bPinging; }
 
     void OnPing();
     void OnStarCraft();

@@ -15,6 +15,7 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock_win32.h"
+#include "platform/work_indicator_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
@@ -176,7 +177,8 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     list.Add({silent, "silent", 0});
     FillServerView(list, view);
     Win32Clock clock;
-    PingAll(list, view, clock, echo);
+    Win32WorkIndicator progress;
+    PingAll(list, view, clock, echo, progress);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

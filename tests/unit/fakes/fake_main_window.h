@@ -7,6 +7,7 @@
 #include "fakes/fake_server_view.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_user.h"
+#include "fakes/fake_work_indicator.h"
 #include "ui/manager_commands.h"
 
 // The main window's commands over in-memory fakes of every seam; probes run
@@ -19,5 +20,6 @@ struct FakeMainWindow {
     FakeShell shell;
     FakeClock clock;
     FakeEchoService echo{&clock};
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo}};
+    FakeWorkIndicator work;
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, work}};
 };
