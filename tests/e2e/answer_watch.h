@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+// Watches whether a window keeps answering while its program works: a
+// thread of its own sends it WM_NULL every interval and keeps the longest
+// time an answer took, and asks the system now and then whether it calls
+// the window hung.
+class AnswerWatch {
+  public:
+    explicit AnswerWatch(HWND window, DWORD intervalMs = 20);
+    // Stops the watch.
+    ~AnswerWatch();
+    AnswerWatch(const AnswerWatch&) = delete;
+    AnswerWatch& operator=(const AnswerWatch&) = delete;
+
+    // Ends the watch after the message on its way has been answered.
+    void Stop();
+    double LongestAnswerMs() const { return m_longestMs.load(); }
+    int Answers() const { return m_answers.load(); }
+    bool EverHung() const { return m_everHung.load(); }
+    // CPU time of the watch's own thread, so that a benchmark can leave it
+    // out of the figures of the program it watches.
+    double CpuMs() const { return m_cpuMs.load(); }
+
+  private:
+    static DWORD WINAPI Run(LPVOID watch);
+    void Watch();
+
+    HWND m_window;
+    DWORD m_intervalMs;
+    std::atomic<bool> m_stop{false};
+    std::atomic<double> m_longestMs{0};
+    std::atomic<int> m_answers{0};
+    std::atomic<bool> m_everHung{false};
+    std::atomic<double> m_cpuMs{0};
+    HANDLE m_thread = nullptr;
+};
