@@ -2,7 +2,10 @@
 // servers (127.0.0.1 up to 127.0.0.N), then the ping schedule alone
 // (PingAll) over the same servers with the rows kept in memory, so that the
 // list view's own share shows. Prints one line for each: what was run,
-// servers, wall ms, CPU ms of this process, rows that show a time.
+// servers, wall ms, CPU ms of this process, rows that show a time. The
+// press's line adds how long the window took at most to answer a WM_NULL
+// sent every 20 ms from another thread during the run, and how many it
+// answered; that thread's own CPU time is left out of the CPU figure.
 //
 // Usage: velnor_ping_command_bench [N]   (N: 1 to 100, default 100)
 
@@ -15,6 +18,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "answer_watch.h"
 #include "fakes/fake_server_view.h"
 #include "lists/server_list.h"
 #include "ping/icmp_echo_service_win32.h"
@@ -76,14 +80,17 @@ int RowsWithATime(const ServerView& view)
     return rows;
 }
 
-template <typename Run> void Measure(const char* what, int count, const ServerView& view, Run run)
+struct Figures {
+    double wall;
+    double cpu;
+};
+
+template <typename Run> Figures Measure(Run run)
 {
     double cpuBefore = CpuMilliseconds();
     double start = NowMilliseconds();
     run();
-    double wall = NowMilliseconds() - start;
-    double cpu = CpuMilliseconds() - cpuBefore;
-    std::printf("%s %d %.0f %.0f %d\n", what, count, wall, cpu, RowsWithATime(view));
+    return {NowMilliseconds() - start, CpuMilliseconds() - cpuBefore};
 }
 
 } // namespace
@@ -101,8 +108,12 @@ int main(int argc, char** argv)
     ServerListView view;
     view.Attach(dialog.Item(IDC_SERVER_LIST));
 
-    Measure("press", count, view,
-            [&] { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); });
+    AnswerWatch watch(dialog.Handle());
+    const Figures press =
+        Measure([&] { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); });
+    watch.Stop();
+    std::printf("press %d %.0f %.0f %d %.0f %d\n", count, press.wall, press.cpu - watch.CpuMs(),
+                RowsWithATime(view), watch.LongestAnswerMs(), watch.Answers());
 
     CServerList list;
     for (int i = 0; i < count; ++i)
@@ -111,7 +122,8 @@ int main(int argc, char** argv)
     FillServerView(list, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    Measure("schedule", count, rows, [&] { PingAll(list, rows, clock, echo, progress); });
+    const Figures schedule = Measure([&] { PingAll(list, rows, clock, echo, progress); });
+    std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu, RowsWithATime(rows));
     WSACleanup();
     return 0;
 }

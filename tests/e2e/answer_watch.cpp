@@ -45,7 +45,12 @@ void AnswerWatch::Stop()
     if (!m_thread)
         return;
     m_stop = true;
-    WaitForSingleObject(m_thread, INFINITE);
+    // The window may belong to this very thread: the message on its way is
+    // answered while the watch ends.
+    while (MsgWaitForMultipleObjects(1, &m_thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
     CloseHandle(m_thread);
     m_thread = nullptr;
 }
