@@ -6,8 +6,7 @@ namespace {
 
 // An answer slower than this counts as this long.
 constexpr DWORD ANSWER_LIMIT_MS = 10000;
-// The system's verdict is asked for once in this many messages.
-constexpr int MESSAGES_PER_HUNG_QUESTION = 25;
+constexpr DWORD HUNG_QUESTION_INTERVAL_MS = 500;
 
 double NowMs()
 {
@@ -32,7 +31,8 @@ double ThreadCpuMs()
 
 AnswerWatch::AnswerWatch(HWND window, DWORD intervalMs) : m_window(window), m_intervalMs(intervalMs)
 {
-    m_thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    m_threads[0] = CreateThread(nullptr, 0, RunAnswers, this, 0, nullptr);
+    m_threads[1] = CreateThread(nullptr, 0, RunHungQuestions, this, 0, nullptr);
 }
 
 AnswerWatch::~AnswerWatch()
@@ -42,28 +42,38 @@ AnswerWatch::~AnswerWatch()
 
 void AnswerWatch::Stop()
 {
-    if (!m_thread)
+    if (!m_threads[0])
         return;
     m_stop = true;
     // The window may belong to this very thread: the message on its way is
     // answered while the watch ends.
-    while (MsgWaitForMultipleObjects(1, &m_thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    for (HANDLE thread : m_threads) {
+        while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+            MSG message;
+            PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
     }
-    CloseHandle(m_thread);
-    m_thread = nullptr;
+    for (HANDLE& thread : m_threads) {
+        CloseHandle(thread);
+        thread = nullptr;
+    }
 }
 
-DWORD WINAPI AnswerWatch::Run(LPVOID watch)
+DWORD WINAPI AnswerWatch::RunAnswers(LPVOID watch)
 {
-    static_cast<AnswerWatch*>(watch)->Watch();
+    static_cast<AnswerWatch*>(watch)->WatchAnswers();
     return 0;
 }
 
-void AnswerWatch::Watch()
+DWORD WINAPI AnswerWatch::RunHungQuestions(LPVOID watch)
 {
-    for (int sent = 0; !m_stop; ++sent) {
+    static_cast<AnswerWatch*>(watch)->AskWhetherHung();
+    return 0;
+}
+
+void AnswerWatch::WatchAnswers()
+{
+    while (!m_stop) {
         const double start = NowMs();
         DWORD_PTR result = 0;
         const bool answered =
@@ -71,9 +81,17 @@ void AnswerWatch::Watch()
         const double took = answered ? NowMs() - start : ANSWER_LIMIT_MS;
         m_longestMs = std::max(m_longestMs.load(), took);
         m_answers += answered ? 1 : 0;
-        if (sent % MESSAGES_PER_HUNG_QUESTION == 0 && IsHungAppWindow(m_window))
-            m_everHung = true;
         Sleep(m_intervalMs);
     }
-    m_cpuMs = ThreadCpuMs();
+    m_answersCpuMs = ThreadCpuMs();
+}
+
+void AnswerWatch::AskWhetherHung()
+{
+    while (!m_stop) {
+        if (IsHungAppWindow(m_window))
+            m_everHung = true;
+        Sleep(HUNG_QUESTION_INTERVAL_MS);
+    }
+    m_questionsCpuMs = ThreadCpuMs();
 }

@@ -152,6 +152,21 @@ void CheckAnswersThroughout(Walk& walk, const AnswerWatch& watch)
     walk.report.Check(!watch.EverHung(), "the system never called the window hung");
 }
 
+// As when a window that covered it goes away: the whole window must be
+// painted again at once, the list view and the buttons included.
+void CheckRepaintWhenUncovered(Walk& walk, VelnorRun& run)
+{
+    const HWND window = run.window.Handle();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    const bool painted = PollUntil(
+        [&] {
+            return !GetUpdateRect(window, nullptr, FALSE) &&
+                   !GetUpdateRect(run.window.Item(IDC_SERVER_LIST), nullptr, FALSE);
+        },
+        static_cast<DWORD>(PING_ANSWER_LIMIT_MS), 5);
+    walk.report.Check(painted, "the whole window, made invalid as when uncovered, is painted again at once");
+}
+
 std::vector<std::string> ServerNames(const std::vector<ViewRow>& rows)
 {
     std::vector<std::string> names;
@@ -184,6 +199,7 @@ void Ping(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
     Sleep(PING_PICTURE_DELAY_MS);
     walk.screenshots.Take("04-ping-running", {run.window.Handle()});
+    CheckRepaintWhenUncovered(walk, run);
     SendACommandMeanwhile(walk, run, rowsBefore);
     press.WaitUntilDone(PING_TIMEOUT_MS);
     watch.Stop();
