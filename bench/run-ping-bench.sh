@@ -117,6 +117,6 @@ echo "$figures" | awk -v floor="$floor" '
   $1 == "schedule" { what = "PingAll alone, rows in memory" }
   { printf "  %-30s wall %6d ms (%+6.2f%% of the floor), CPU %5d ms, %d of %d rows show a time\n",
            what, $3, ($3 - floor) * 100 / floor, $4, $5, $2 }
-  NF == 7 { printf "  %-30s longest answer to a WM_NULL sent every 20 ms: %d ms (%d answers; aim: at most 50)\n",
-                   "", $6, $7 }'
+  NF == 8 { printf "  %-30s longest answer to a WM_NULL sent every 20 ms: %d ms, %d ms into the run (%d answers; aim: at most 50)\n",
+                   "", $6, $8, $7 }'
 echo "  CPU of Wine's own processes over both runs: $((helpers_after - helpers_before)) ms"

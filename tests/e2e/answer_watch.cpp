@@ -73,13 +73,17 @@ DWORD WINAPI AnswerWatch::RunHungQuestions(LPVOID watch)
 
 void AnswerWatch::WatchAnswers()
 {
+    const double began = NowMs();
     while (!m_stop) {
         const double start = NowMs();
         DWORD_PTR result = 0;
         const bool answered =
             SendMessageTimeoutA(m_window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_LIMIT_MS, &result) != 0;
         const double took = answered ? NowMs() - start : ANSWER_LIMIT_MS;
-        m_longestMs = std::max(m_longestMs.load(), took);
+        if (took > m_longestMs) {
+            m_longestMs = took;
+            m_longestAskedAtMs = start - began;
+        }
         m_answers += answered ? 1 : 0;
         Sleep(m_intervalMs);
     }

@@ -20,6 +20,8 @@ class AnswerWatch {
     // Ends the watch after the message on its way has been answered.
     void Stop();
     double LongestAnswerMs() const { return m_longestMs.load(); }
+    // When the slowest answer was asked for, in ms after the watch began.
+    double LongestAnswerAskedAtMs() const { return m_longestAskedAtMs.load(); }
     int Answers() const { return m_answers.load(); }
     bool EverHung() const { return m_everHung.load(); }
     // CPU time of the watch's own threads, so that a benchmark can leave
@@ -36,6 +38,7 @@ class AnswerWatch {
     DWORD m_intervalMs;
     std::atomic<bool> m_stop{false};
     std::atomic<double> m_longestMs{0};
+    std::atomic<double> m_longestAskedAtMs{0};
     std::atomic<int> m_answers{0};
     std::atomic<bool> m_everHung{false};
     std::atomic<double> m_answersCpuMs{0};
