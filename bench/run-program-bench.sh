@@ -8,7 +8,9 @@
 #    100 servers: the namespace test hosts in turn when run as root, else
 #    127.0.0.1 to 127.0.0.100;
 #  - the time of sorting 100 rows by ping in the real main window's list
-#    view.
+#    view;
+#  - the start-up split into its phases: the median milliseconds of each,
+#    over fresh processes that take velnor.exe's steps one by one.
 #
 # Usage: bench/run-program-bench.sh [BUILD_DIR [ROUNDS]]
 #   BUILD_DIR: a MinGW build, i686 or x86_64, run under its own Wine
@@ -25,7 +27,7 @@ build=${1:-$source_dir/build/$preset}
 rounds=${2:-10}
 
 [ -f "$build/CMakeCache.txt" ] || cmake --preset "$preset" -B "$build" >/dev/null
-cmake --build "$build" --target velnor_program_bench velnor_echo_responder >/dev/null
+cmake --build "$build" --target velnor_program_bench velnor_startup_phases_bench velnor_echo_responder >/dev/null
 build=$(realpath "$build")
 VELNOR_WINE_KIND=$(wine_kind_of_build "$build")
 export VELNOR_WINE_KIND
@@ -66,3 +68,13 @@ fi
 
 "$wine_run" "$build/bench/velnor_program_bench.exe" "$(windows_path "$build/velnor.exe")" \
   "$(windows_path "$build/bench/velnor_minimal_dialog.exe")" "$rounds" "${hosts[@]}" | tr -d '\r'
+
+# Each line: phase ms phase ms ... total ms; one line per fresh process.
+phases=$(for _ in $(seq "$rounds"); do "$wine_run" "$build/bench/velnor_startup_phases_bench.exe"; done | tr -d '\r')
+echo
+echo "start-up phases, ms: median of $rounds fresh processes"
+median() { sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+for phase in $(head -1 <<<"$phases" | awk '{ for (f = 1; f < NF; f += 2) print $f }'); do
+  value=$(awk -v phase="$phase" '{ for (f = 1; f < NF; f += 2) if ($f == phase) print $(f + 1) }' <<<"$phases" | median)
+  printf '  %-42s %8.1f\n' "$phase" "$value"
+done

@@ -15,11 +15,7 @@ static_assert(LINK_COLOR_UNVISITED == RGB(0, 0, 238) && LINK_COLOR_VISITED == RG
 namespace {
 
 constexpr UINT_PTR SUBCLASS_ID = 1;
-constexpr UINT_PTR TOOL_ID = 1;
 constexpr COLORREF SYSTEM_HIGHLIGHT = static_cast<COLORREF>(-1);
-// The help viewer's pointing hand.
-constexpr WORD HELP_HAND_CURSOR = 106;
-
 bool IsAnsiLeadByte(unsigned char byte)
 {
     return IsDBCSLeadByte(byte) != FALSE;
@@ -29,23 +25,6 @@ bool IsMouseButtonMessage(UINT message)
 {
     return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_MBUTTONDOWN ||
            message == WM_MBUTTONUP || message == WM_RBUTTONDOWN || message == WM_RBUTTONUP;
-}
-
-// A copy of a cursor, owned by whoever takes it.
-HCURSOR CopyCursorFrom(HMODULE module, LPCSTR name)
-{
-    HCURSOR shared = LoadCursorA(module, name);
-    return shared ? static_cast<HCURSOR>(CopyIcon(shared)) : nullptr;
-}
-
-TOOLINFOA ToolInfo(HWND label)
-{
-    TOOLINFOA info{};
-    // This size is understood by every version of the common controls.
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = label;
-    info.uId = TOOL_ID;
-    return info;
 }
 
 } // namespace
@@ -85,8 +64,6 @@ void CLinkLabel::PreSubclassWindow()
         SetWindowTextA(m_hwnd, m_target.c_str());
     SetLinkFont(m_underlined);
     FitWindowToText();
-    LoadHandCursor();
-    CreateToolTip();
 }
 
 void CLinkLabel::Detach()
@@ -112,9 +89,7 @@ void CLinkLabel::SetTarget(const std::string& target)
     if (!IsAttached())
         return;
     FitWindowToText();
-    TOOLINFOA info = ToolInfo(m_hwnd);
-    info.lpszText = const_cast<char*>(m_target.c_str());
-    SendMessageA(m_tip.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    UpdateTipText();
 }
 
 void CLinkLabel::SetStateColors(COLORREF unvisited, COLORREF visited, COLORREF hover)
@@ -131,14 +106,6 @@ void CLinkLabel::MarkVisited(bool visited)
     m_isVisited = visited;
     if (IsAttached())
         Invalidate();
-}
-
-void CLinkLabel::SetHandCursor(HCURSOR cursor)
-{
-    if (cursor != m_handCursor.get())
-        m_handCursor.reset(cursor);
-    if (!cursor)
-        LoadHandCursor();
 }
 
 void CLinkLabel::SetUnderlined(bool underlined)
@@ -203,56 +170,6 @@ void CLinkLabel::FitWindowToText()
         FitLabelRect({corners[0].x, corners[0].y, corners[1].x, corners[1].y}, style, extent.cx, extent.cy);
     SetWindowPos(m_hwnd, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
                  fitted.bottom - fitted.top, SWP_NOZORDER);
-}
-
-// The help viewer's hand, where Windows still ships it with its cursor;
-// else the system's own pointing hand, so that a link always shows a hand.
-// The program file is mapped as data only: it is never run, and an
-// executable cannot be loaded as an image beside our own.
-void CLinkLabel::LoadHandCursor()
-{
-    if (m_handCursor)
-        return;
-    char directory[MAX_PATH] = "";
-    const UINT length = GetWindowsDirectoryA(directory, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        const std::string program = std::string(directory, length) + "\\winhlp32.exe";
-        if (HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
-            m_handCursor.reset(CopyCursorFrom(module, MAKEINTRESOURCEA(HELP_HAND_CURSOR)));
-            FreeLibrary(module);
-        }
-    }
-    if (!m_handCursor)
-        m_handCursor.reset(CopyCursorFrom(nullptr, IDC_HAND));
-}
-
-void CLinkLabel::CreateToolTip()
-{
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&classes);
-    m_tip.reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, GetModuleHandleA(nullptr),
-                                nullptr));
-    TOOLINFOA info = ToolInfo(m_hwnd);
-    GetClientRect(m_hwnd, &info.rect);
-    info.lpszText = const_cast<char*>(m_target.c_str());
-    SendMessageA(m_tip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-// A modal dialog's message loop has no hook for the tip, so the label
-// hands it the mouse messages it needs itself.
-void CLinkLabel::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (!m_tip)
-        return;
-    const DWORD position = GetMessagePos();
-    MSG relayed{m_hwnd,
-                message,
-                wParam,
-                lParam,
-                static_cast<DWORD>(GetMessageTime()),
-                POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
-    SendMessageA(m_tip.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void CLinkLabel::Invalidate()
@@ -321,14 +238,6 @@ LRESULT CLinkLabel::OnCtlColor(HDC dc)
         dc, ChooseLinkColor({m_colorUnvisited, m_colorVisited, m_colorHover}, m_isHovering, m_isVisited));
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-}
-
-LRESULT CLinkLabel::OnSetCursor()
-{
-    if (!m_handCursor)
-        return FALSE;
-    SetCursor(m_handCursor.get());
-    return TRUE;
 }
 
 // The capture keeps the mouse moves coming once the pointer has left, so

@@ -15,7 +15,8 @@ class User;
 // A dialog's static text control made into a hyperlink: drawn in a link
 // colour, underlined, with a hand cursor and a tool tip showing its target,
 // sized to its text; a click opens the target. Until Attach, the setters
-// only store their values for Attach to use.
+// only store their values for Attach to use. The cursor and the tool tip
+// are made when the pointer first comes to the label.
 class CLinkLabel {
   public:
     // Targets open through the shell, else through the file associations;
@@ -41,7 +42,8 @@ class CLinkLabel {
     bool IsVisited() const { return m_isVisited; }
     // The label owns the cursor from now on; none loads the default hand.
     void SetHandCursor(HCURSOR cursor);
-    HCURSOR GetHandCursor() const { return m_handCursor.get(); }
+    // The default hand is loaded when first asked for.
+    HCURSOR GetHandCursor();
     void SetUnderlined(bool underlined);
     bool IsUnderlined() const { return m_underlined; }
     void SetFitToText(bool fit);
@@ -73,6 +75,7 @@ class CLinkLabel {
     void FitWindowToText();
     void LoadHandCursor();
     void CreateToolTip();
+    void UpdateTipText();
     void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
     void Invalidate();
     void RedrawNow();

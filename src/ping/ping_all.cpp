@@ -6,6 +6,7 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
+#include "platform/work_indicator.h"
 #include "ui/ping_text.h"
 #include "ui/server_view.h"
 
@@ -25,9 +26,24 @@ ProbeTable MakeProbes(const CServerList& list, EchoService& echo)
     return probes;
 }
 
-void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock)
+bool IsBusy(const CPingProbe& probe)
 {
-    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+    return probe.m_bBusy.load(std::memory_order_acquire) != 0;
+}
+
+// Of the first count probes, those that have stored their result.
+int FinishedProbes(const ProbeTable& probes, int count)
+{
+    int finished = 0;
+    for (int i = 0; i < count; ++i)
+        finished += IsBusy(probes[i]) ? 0 : 1;
+    return finished;
+}
+
+void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock, WorkIndicator& progress)
+{
+    const int count = list.GetUpperBound() + 1;
+    for (int i = 0; i < count; ++i) {
         CPingProbe& probe = probes[i];
         // The entry's own text: the probe reads it after this loop.
         probe.m_pszHost = list.entries[i].serverName.c_str();
@@ -35,36 +51,39 @@ void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock)
         probe.m_nAttempts = PING_ATTEMPTS;
         probe.Start();
         clock.Sleep(PROBE_START_GAP_MS);
+        progress.ShowProgress(FinishedProbes(probes, i + 1), count);
     }
 }
 
-// Copies every idle probe's result into its entry and row; true while any
-// probe is still busy.
-bool CollectResults(CServerList& list, const ProbeTable& probes, ServerView& view)
+// Copies every idle probe's result into its entry and row; answers how
+// many probes were idle.
+int CollectResults(CServerList& list, const ProbeTable& probes, ServerView& view)
 {
     ServerViewBatch batch(view);
-    bool anyBusy = false;
+    int finished = 0;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
         const CPingProbe& probe = probes[i];
-        if (probe.m_bBusy.load(std::memory_order_acquire) != 0) {
-            anyBusy = true;
+        if (IsBusy(probe))
             continue;
-        }
+        ++finished;
         list.entries[i].pingTime = probe.m_nResult;
         view.SetCellText(i, COLUMN_PING, PingText(probe.m_nResult));
     }
-    return anyBusy;
+    return finished;
 }
 
 } // namespace
 
-void PingAll(CServerList& list, ServerView& view, Clock& clock, EchoService& echo)
+void PingAll(CServerList& list, ServerView& view, Clock& clock, EchoService& echo, WorkIndicator& progress)
 {
     ProbeTable probes = MakeProbes(list, echo);
-    StartProbes(list, probes, clock);
+    StartProbes(list, probes, clock, progress);
+    const int count = static_cast<int>(probes.size());
     bool anyBusy;
     do {
-        anyBusy = CollectResults(list, probes, view);
+        const int finished = CollectResults(list, probes, view);
+        anyBusy = finished < count;
+        progress.ShowProgress(finished, count);
         clock.Sleep(PING_POLL_MS);
         view.Repaint();
     } while (anyBusy);

@@ -4,11 +4,34 @@
 
 #include <shellapi.h>
 
+namespace {
+
+using ShellExecuteProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+// The shell's library takes longer to load than the rest of the program
+// takes to show its window, so it is loaded only when first needed, and
+// kept: what it starts may still use it after the call.
+ShellExecuteProc ShellExecuteFunction()
+{
+    static const ShellExecuteProc execute = [] {
+        HMODULE shell = LoadLibraryA("shell32.dll");
+        return shell ? reinterpret_cast<ShellExecuteProc>(
+                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
+                     : nullptr;
+    }();
+    return execute;
+}
+
+} // namespace
+
 int Win32Shell::Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                         const std::string& directory, int showCommand)
 {
-    HINSTANCE result = ShellExecuteA(nullptr, verb.c_str(), file.c_str(), parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), showCommand);
+    ShellExecuteProc execute = ShellExecuteFunction();
+    if (!execute)
+        return SE_ERR_DLLNOTFOUND;
+    HINSTANCE result = execute(nullptr, verb.c_str(), file.c_str(), parameters.c_str(),
+                               directory.empty() ? nullptr : directory.c_str(), showCommand);
     return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 

@@ -5,6 +5,28 @@
 #include "res/resource.h"
 #include "ui/server_view.h"
 
+namespace {
+
+using Command = void (ManagerCommands::*)();
+
+struct CommandBinding {
+    int controlId;
+    Command command;
+};
+
+constexpr CommandBinding COMMANDS[] = {
+    {IDC_PING, &ManagerCommands::OnPing},
+    {IDC_STARCRAFT, &ManagerCommands::OnStarCraft},
+    {IDC_BLIZZARD_SERVERS, &ManagerCommands::OnBlizzardServers},
+    {IDC_PRIVATE_SERVERS, &ManagerCommands::OnPrivateServers},
+    {IDC_ADD_SERVER, &ManagerCommands::OnAddServer},
+    {IDC_DELETE_SERVER, &ManagerCommands::OnDeleteServer},
+    {IDC_DIABLO, &ManagerCommands::OnDiablo},
+    {IDC_WARCRAFT2, &ManagerCommands::OnWarcraft2},
+};
+
+} // namespace
+
 ManagerCommands::ManagerCommands(const Platform& platform) : m_platform(platform) {}
 
 void ManagerCommands::InitServerView()
@@ -14,4 +36,16 @@ void ManagerCommands::InitServerView()
     m_currentList = &m_publicList;
     m_platform.user.EnableButton(IDC_ADD_SERVER, false);
     m_platform.user.EnableButton(IDC_DELETE_SERVER, false);
+}
+
+bool ManagerCommands::OnCommand(int controlId)
+{
+    for (const CommandBinding& binding : COMMANDS) {
+        if (binding.controlId != controlId)
+            continue;
+        if (!IsBusy())
+            (this->*binding.command)();
+        return true;
+    }
+    return false;
 }

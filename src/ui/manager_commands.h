@@ -13,6 +13,7 @@ class ServerView;
 class Shell;
 class TimeZone;
 class User;
+class WorkIndicator;
 
 // What the main window's commands reach of the platform.
 struct Platform {
@@ -24,6 +25,7 @@ struct Platform {
     Clock& clock;
     EchoService& echo;
     TimeZone& timeZone;
+    WorkIndicator& work;
 };
 
 // The commands of the main window, apart from the window itself: the two
@@ -34,6 +36,13 @@ class ManagerCommands {
 
     // Loads and shows the public list, and disables the editing buttons.
     void InitServerView();
+
+    // Runs the command of the button with the control ID; false when no
+    // command has that ID. While "Ping" runs, every command is dropped: the
+    // probes read the entries' names, and its waits take messages sent
+    // from other programs.
+    bool OnCommand(int controlId);
+    bool IsBusy() const { return m_bPinging; }
 
     void OnPing();
     void OnStarCraft();

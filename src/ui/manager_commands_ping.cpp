@@ -3,6 +3,7 @@
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
+#include "platform/work_indicator.h"
 #include "ui/server_view.h"
 
 void ManagerCommands::OnPing()
@@ -13,11 +14,13 @@ void ManagerCommands::OnPing()
     if (m_bPinging)
         return;
     m_bPinging = true;
+    m_platform.work.BeginWork();
     FillServerView(*m_currentList, m_platform.view);
     m_platform.view.Repaint();
     SavePrivateListIfCurrent();
-    PingAll(*m_currentList, m_platform.view, m_platform.clock, m_platform.echo);
+    PingAll(*m_currentList, m_platform.view, m_platform.clock, m_platform.echo, m_platform.work);
     SortServerViewByPing(m_platform.view);
+    m_platform.work.EndWork();
     m_bPinging = false;
     m_dwLastPingEnd = m_platform.clock.TickCount();
 }

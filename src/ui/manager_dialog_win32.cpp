@@ -6,31 +6,9 @@
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
 
-namespace {
-
-using Command = void (ManagerCommands::*)();
-
-struct CommandBinding {
-    int controlId;
-    Command command;
-};
-
-constexpr CommandBinding COMMANDS[] = {
-    {IDC_PING, &ManagerCommands::OnPing},
-    {IDC_STARCRAFT, &ManagerCommands::OnStarCraft},
-    {IDC_BLIZZARD_SERVERS, &ManagerCommands::OnBlizzardServers},
-    {IDC_PRIVATE_SERVERS, &ManagerCommands::OnPrivateServers},
-    {IDC_ADD_SERVER, &ManagerCommands::OnAddServer},
-    {IDC_DELETE_SERVER, &ManagerCommands::OnDeleteServer},
-    {IDC_DIABLO, &ManagerCommands::OnDiablo},
-    {IDC_WARCRAFT2, &ManagerCommands::OnWarcraft2},
-};
-
-} // namespace
-
 CManagerDlg::CManagerDlg(EchoService& echo)
-    : win::Dialog(IDD_MAIN),
-      m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock, echo, m_timeZone}),
+    : win::Dialog(IDD_MAIN), m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock,
+                                                 echo, m_timeZone, m_work}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(m_shell, m_associations, *this), m_mailLink(m_shell, m_associations, *this)
 {
@@ -70,6 +48,7 @@ BOOL CManagerDlg::OnInitDialog()
     AddAboutItemToSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_work.Attach(Handle());
     m_serverView.Attach(Item(IDC_SERVER_LIST));
     m_serverView.SetUpColumns();
     m_commands.InitServerView();
@@ -93,15 +72,12 @@ bool CManagerDlg::OnCommand(int id, int notifyCode, HWND)
     // Enter and Esc must not close the window: only the close box does.
     if (id == IDOK || id == IDCANCEL)
         return true;
-    if (notifyCode != BN_CLICKED)
-        return false;
-    for (const CommandBinding& binding : COMMANDS) {
-        if (binding.controlId == id) {
-            (m_commands.*binding.command)();
-            return true;
-        }
-    }
-    return false;
+    return notifyCode == BN_CLICKED && m_commands.OnCommand(id);
+}
+
+bool CManagerDlg::IsBusy() const
+{
+    return m_commands.IsBusy();
 }
 
 bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -132,6 +108,10 @@ bool CManagerDlg::OnSysCommand(UINT id)
 {
     if (id == SC_CLOSE)
         EndDialog(IDCANCEL);
+    // The About box's own message loop would take the clicks that wait
+    // for the end of "Ping".
+    if ((id & 0xFFF0) == IDM_ABOUT && IsBusy())
+        return true;
     if ((id & 0xFFF0) == IDM_ABOUT) {
         CAboutDlg about;
         about.DoModal(Handle());

@@ -10,6 +10,7 @@
 #include "platform/shell_win32.h"
 #include "platform/time_zone_win32.h"
 #include "platform/user.h"
+#include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_list_view_win32.h"
@@ -33,6 +34,7 @@ class CManagerDlg : public win::Dialog, public User {
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool IsBusy() const override;
 
   private:
     void AddAboutItemToSystemMenu();
@@ -43,8 +45,9 @@ class CManagerDlg : public win::Dialog, public User {
     Win32FileStore m_files;
     Win32Shell m_shell;
     Win32FileAssociations m_associations;
-    Win32Clock m_clock;
+    Win32WindowClock m_clock;
     Win32TimeZone m_timeZone;
+    Win32WorkIndicator m_work;
     ServerListView m_serverView;
     ManagerCommands m_commands;
     HICON m_hIcon;

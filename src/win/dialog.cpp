@@ -110,6 +110,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (message == WM_INITDIALOG)
         return OnInitDialog();
+    if (message == WM_COMMAND && IsBusy()) {
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+    }
     if (ReflectToChild(message, wParam, lParam, result) || OnMessage(message, wParam, lParam, result)) {
         if (ReturnsResultDirectly(message))
             return static_cast<INT_PTR>(result);

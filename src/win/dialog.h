@@ -35,6 +35,9 @@ class Dialog {
     virtual bool OnCommand(int id, int notifyCode, HWND control);
     // Any other message; true when handled, with the message's result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // True while a command runs that other commands must not interrupt:
+    // every WM_COMMAND is then dropped, also one meant for a control.
+    virtual bool IsBusy() const { return false; }
 
     void EndDialog(INT_PTR result);
     // The header of a WM_NOTIFY, or nullptr when lParam points at nothing

@@ -25,6 +25,8 @@ class PendingPress {
     // Waits for the command to finish; throws std::runtime_error when it
     // has not within the timeout.
     void WaitUntilDone(DWORD timeoutMs);
+    // Whether the click's send has come back, without waiting.
+    bool IsDone() const { return m_outcome->load() != RUNNING; }
 
   private:
     enum Outcome { RUNNING, DONE, NO_ANSWER };

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "answer_watch.h"
 #include "machine_state.h"
 #include "res/resource.h"
 #include "walk.h"
@@ -17,6 +18,10 @@ constexpr DWORD LAUNCH_TIMEOUT_MS = 30000;
 // The responder of the fixture's delayed host waits this long.
 constexpr int DELAYED_HOST_MS = 20;
 constexpr int PING_TIMEOUT_MS_OF_A_PROBE = 1500;
+// How long the window may take to answer a message while "Ping" runs.
+constexpr double PING_ANSWER_LIMIT_MS = 250;
+// A "Ping" press this soon after the end of the last one is dropped.
+constexpr DWORD PING_DEBOUNCE_MS = 500;
 
 struct PrivateServer {
     std::string name;
@@ -139,18 +144,108 @@ void CheckMeasuredRows(Walk& walk, const std::vector<ViewRow>& rows, const Priva
                            "the silent host comes last and shows \"N/A\"");
 }
 
+void CheckAnswersThroughout(Walk& walk, const AnswerWatch& watch)
+{
+    walk.report.Check(watch.LongestAnswerMs() <= PING_ANSWER_LIMIT_MS,
+                      "the window answered a sent WM_NULL within 250 ms throughout: " +
+                          std::to_string(watch.Answers()) + " answers, the longest after " +
+                          std::to_string(static_cast<int>(watch.LongestAnswerMs())) + " ms");
+    walk.report.Check(!watch.EverHung(), "the system never called the window hung");
+}
+
+// As when a window that covered it goes away: the whole window must be
+// painted again at once, the list view and the buttons included.
+void CheckRepaintWhenUncovered(Walk& walk, VelnorRun& run)
+{
+    const HWND window = run.window.Handle();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    const bool painted = PollUntil(
+        [&] {
+            return !GetUpdateRect(window, nullptr, FALSE) &&
+                   !GetUpdateRect(run.window.Item(IDC_SERVER_LIST), nullptr, FALSE);
+        },
+        static_cast<DWORD>(PING_ANSWER_LIMIT_MS), 5);
+    walk.report.Check(painted, "the whole window, made invalid as when uncovered, is painted again at once");
+}
+
+std::vector<std::string> ServerNames(const std::vector<ViewRow>& rows)
+{
+    std::vector<std::string> names;
+    for (const ViewRow& row : rows)
+        names.push_back(row[0]);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Another program sends the window "Blizzard Servers" while the probes run:
+// the window answers at once and nothing changes.
+void SendACommandMeanwhile(Walk& walk, VelnorRun& run, const std::vector<ViewRow>& rowsBefore)
+{
+    DWORD_PTR result = 0;
+    const bool answered =
+        SendMessageTimeoutA(run.window.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BLIZZARD_SERVERS, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(run.window.Item(IDC_BLIZZARD_SERVERS)), SMTO_NORMAL,
+                            static_cast<UINT>(PING_ANSWER_LIMIT_MS), &result) != 0;
+    walk.report.Check(answered, "a \"Blizzard Servers\" command sent meanwhile is answered at once");
+    walk.report.Check(ServerNames(run.window.ListView(IDC_SERVER_LIST).Rows()) == ServerNames(rowsBefore),
+                      "and changes nothing");
+    CheckEditButtons(walk, run.window, true);
+}
+
 void Ping(Walk& walk, VelnorRun& run, const PrivateServers& servers)
 {
-    walk.report.Step("\"Ping\": every time fills in, the rows end sorted");
+    walk.report.Step("\"Ping\": every time fills in, the rows end sorted, the window answers");
+    const std::vector<ViewRow> rowsBefore = run.window.ListView(IDC_SERVER_LIST).Rows();
+    AnswerWatch watch(run.window.Handle());
     PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
     Sleep(PING_PICTURE_DELAY_MS);
     walk.screenshots.Take("04-ping-running", {run.window.Handle()});
+    CheckRepaintWhenUncovered(walk, run);
+    SendACommandMeanwhile(walk, run, rowsBefore);
     press.WaitUntilDone(PING_TIMEOUT_MS);
+    watch.Stop();
+    CheckAnswersThroughout(walk, watch);
     CheckMeasuredRows(walk, run.window.ListView(IDC_SERVER_LIST).Rows(), servers);
     walk.report.Check(run.window.ListView(IDC_SERVER_LIST).SelectedRow() == -1, "no row is selected");
     CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}),
                      "the file still holds the list in its own order");
     walk.screenshots.Take("05-ping-sorted", {run.window.Handle()});
+}
+
+// A click given while "Ping" runs waits in the queue: "Blizzard Servers"
+// shows the public list only after the final sort, so no time of the
+// private servers ever lands in a public row.
+void ClickDuringPing(Walk& walk, VelnorRun& run, const PrivateServers& servers)
+{
+    walk.report.Step("\"Blizzard Servers\" clicked during \"Ping\" acts after it");
+    Sleep(PING_DEBOUNCE_MS);
+    RemoteListView view = run.window.ListView(IDC_SERVER_LIST);
+    const std::vector<std::string> privateNames = ServerNames(view.Rows());
+    view.Select(0);
+    PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
+    // The refill that begins the ping leaves no row selected.
+    const bool begun = PollUntil([&] { return view.SelectedRow() == -1; }, ANSWER_TIMEOUT_MS);
+    walk.report.Check(begun, "the ping has begun");
+    run.window.PressWithoutWaiting(IDC_BLIZZARD_SERVERS);
+    // Rows read before a look that finds the command still running were
+    // read while it ran.
+    bool stayedPrivate = true;
+    PollUntil(
+        [&] {
+            const std::vector<std::string> names = ServerNames(view.Rows());
+            if (press.IsDone())
+                return true;
+            stayedPrivate = stayedPrivate && names == privateNames;
+            return false;
+        },
+        PING_TIMEOUT_MS);
+    press.WaitUntilDone(ANSWER_TIMEOUT_MS);
+    walk.report.Check(stayedPrivate, "the private servers stay shown until \"Ping\" is over");
+    walk.report.Check(PollUntil([&] { return !run.window.IsEnabled(IDC_ADD_SERVER); }, ANSWER_TIMEOUT_MS),
+                      "then the click is handled");
+    CheckRows(walk, run.window, PublicRows(walk.seededServerList),
+              "the public list is shown in list order, untouched by the ping");
+    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
 }
 
 // What the stand-in game wrote when it ran: its working directory first.
@@ -215,6 +310,7 @@ void WalkFirstRun(Walk& walk)
     AddAndDeleteServers(walk, run, servers);
     Ping(walk, run, servers);
     LaunchTheFastest(walk, run, servers);
+    ClickDuringPing(walk, run, servers);
 
     walk.report.Step("The close box ends Velnor; nothing is saved on the way out");
     const std::string serverList = ReadMachineString(CONFIGURATION_KEY, SERVER_LIST_VALUE).value_or("");

@@ -5,12 +5,14 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "res/resource.h"
 #include "ui/manager_commands.h"
 
 namespace {
 
 using Column = std::vector<std::string>;
 using Sleeps = std::vector<std::uint32_t>;
+using Shown = std::vector<std::string>;
 
 const std::string PRIVATE_LIST_PATH = "C:\\WINDOWS\\VELNOR.INI";
 const IPv4Address ALPHA = FakeEchoService::Address(198, 18, 1, 1);
@@ -135,12 +137,24 @@ TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
     EXPECT_EQ(echo.PendingThreads(), 0u);
 }
 
+// Bravo's probe ends 3.1 s after its start, in the fourth pass.
+TEST_F(PingCommandTest, ShowsTheWaitAndTheShareOfFinishedProbesAfterEveryStartAndPass)
+{
+    Show("198.18.1.1;198.18.1.2");
+    echo.runDelays = {0, 3100};
+    PressPing();
+    EXPECT_EQ(work.shown, (Shown{"begin", "1/2", "1/2", "1/2", "1/2", "1/2", "2/2", "end"}));
+    commands.OnPing();
+    EXPECT_EQ(work.shown.size(), 8u) << "a dropped press shows nothing";
+}
+
 TEST_F(PingCommandTest, AnEmptyListRunsOnePassAndIsSorted)
 {
     ShowEmptyPrivateList();
 
     ASSERT_TRUE(PressPing());
     EXPECT_EQ(clock.sleeps, (Sleeps{1000}));
+    EXPECT_EQ(work.shown, (Shown{"begin", "0/0", "end"}));
     EXPECT_EQ(view.repaints, 2);
     EXPECT_EQ(echo.threadsStarted, 0u);
     EXPECT_TRUE(files.calls.empty()) << "nothing was edited, so nothing is written";
@@ -201,6 +215,45 @@ TEST_F(PingCommandTest, MeasuresTheGuardAcrossAWrapOfTheTick)
     EXPECT_FALSE(PressPing());
     clock.now += 1;
     EXPECT_TRUE(PressPing());
+}
+
+// Another program may send the window any command while "Ping" waits; the
+// probes read the entries' names, so nothing may touch the lists.
+TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
+{
+    Show("198.18.1.1;198.18.1.2");
+    files.files[PRIVATE_LIST_PATH] = "198.18.1.1 first\r\n198.18.1.2 second\r\n";
+    commands.OnPrivateServers();
+    files.calls.clear();
+    user.typed = {{"198.18.1.3", "third"}};
+    bool sentOnce = false;
+    clock.afterSleep = [&] {
+        echo.RunDueThreads();
+        if (sentOnce)
+            return;
+        sentOnce = true;
+        EXPECT_TRUE(commands.IsBusy());
+        view.selected = 0;
+        for (int id : {IDC_PING, IDC_BLIZZARD_SERVERS, IDC_PRIVATE_SERVERS, IDC_ADD_SERVER, IDC_DELETE_SERVER,
+                       IDC_STARCRAFT, IDC_DIABLO, IDC_WARCRAFT2})
+            EXPECT_TRUE(commands.OnCommand(id)) << id;
+    };
+    PressPing();
+
+    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000})) << "no second run";
+    EXPECT_TRUE(commands.IsPrivateListCurrent());
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2"}));
+    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
+    EXPECT_EQ(user.prompts, 0);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_TRUE(shell.calls.empty());
+    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_TRUE(files.calls.empty()) << "the list was not edited, so not even the ping saves it";
+
+    EXPECT_FALSE(commands.IsBusy());
+    EXPECT_TRUE(commands.OnCommand(IDC_BLIZZARD_SERVERS));
+    EXPECT_FALSE(commands.IsPrivateListCurrent());
+    EXPECT_FALSE(commands.OnCommand(IDC_HOMEPAGE_LINK)) << "not a command of the window";
 }
 
 // A platform without ICMP or threads must not leave the poll waiting.

@@ -4,11 +4,13 @@
 
 #include <winsock.h>
 
+#include <atomic>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "lists/server_list.h"
 #include "ping/icmp_echo_service_win32.h"
@@ -16,6 +18,7 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock_win32.h"
+#include "platform/work_indicator_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
@@ -175,6 +178,36 @@ TEST_F(RealPing, ADllPlantedBesideTheProgramNeverRuns)
     FreeLibrary(plain);
 }
 
+// The pauses of "Ping" answer what another thread sends to the window
+// meanwhile, and leave what is posted to it, as clicks and keys are, in
+// the queue for later.
+TEST(WindowClock, SleepAnswersSentMessagesAndLeavesPostedOnesQueued)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_USER, 0, 0);
+    HANDLE sending = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> answered{false};
+    std::thread sender([&] {
+        SetEvent(sending);
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+    });
+    WaitForSingleObject(sending, INFINITE);
+    // A sleep that took no sent message would leave the sender waiting out
+    // its 5 s.
+    Win32WindowClock clock;
+    for (int pause = 0; pause < 100 && !answered; ++pause)
+        clock.Sleep(50);
+    sender.join();
+    EXPECT_TRUE(answered);
+    MSG posted;
+    EXPECT_TRUE(PeekMessageA(&posted, window, WM_USER, WM_USER, PM_REMOVE));
+    CloseHandle(sending);
+    DestroyWindow(window);
+}
+
 // The whole command through the window: the ping column fills in and the
 // rows are sorted, loopback first.
 class PingCommand : public SocketsStarted {
@@ -225,7 +258,8 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     list.Add({silent, "silent", 0});
     FillServerView(list, view);
     Win32Clock clock;
-    PingAll(list, view, clock, echo);
+    Win32WorkIndicator progress;
+    PingAll(list, view, clock, echo, progress);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

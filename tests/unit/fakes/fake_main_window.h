@@ -8,6 +8,7 @@
 #include "fakes/fake_shell.h"
 #include "fakes/fake_time_zone.h"
 #include "fakes/fake_user.h"
+#include "fakes/fake_work_indicator.h"
 #include "ui/manager_commands.h"
 
 // The main window's commands over in-memory fakes of every seam; probes run
@@ -21,5 +22,6 @@ struct FakeMainWindow {
     FakeClock clock;
     FakeEchoService echo{&clock};
     FakeTimeZone timeZone;
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, timeZone}};
+    FakeWorkIndicator work;
+    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, timeZone, work}};
 };

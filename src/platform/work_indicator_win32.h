@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/taskbar_progress_win32.h"
+#include "platform/work_indicator.h"
+
+// The wait cursor over the window, and the progress on its taskbar button.
+class Win32WorkIndicator : public WorkIndicator {
+  public:
+    void Attach(HWND window) { m_window = window; }
+
+    void BeginWork() override;
+    void ShowProgress(int finished, int total) override;
+    void EndWork() override;
+
+  private:
+    HWND m_window = nullptr;
+    bool m_waitCursorShown = false;
+    HCURSOR m_cursorBefore = nullptr;
+    TaskbarProgress m_taskbar;
+};
