@@ -22,13 +22,15 @@
 #include "answer_watch.h"
 #include "fakes/fake_server_view.h"
 #include "lists/server_list.h"
-#include "ping/icmp_echo_service_win32.h"
 #include "ping/ping_all.h"
 #include "platform/clock_win32.h"
+#include "platform/icmp_echo_service_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
+#include "ui/server_view.h"
+#include "ui/server_view_ping_report.h"
 
 namespace {
 
@@ -135,7 +137,8 @@ int main(int argc, char** argv)
     FillServerView(list, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    const Figures schedule = Measure([&] { PingAll(list, rows, clock, echo, progress); });
+    ServerViewPingReport report(rows);
+    const Figures schedule = Measure([&] { PingAll(list, report, clock, echo, progress); });
     std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu, RowsWithATime(rows));
     WSACleanup();
     return 0;

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ping/icmp_echo_service_win32.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
+#include "platform/icmp_echo_service_win32.h"
 
 namespace {
 

@@ -4,11 +4,13 @@
 #include <numeric>
 #include <random>
 
-#include "ping/icmp_echo_service_win32.h"
+#include "ping/ping_time.h"
+#include "platform/icmp_echo_service_win32.h"
 #include "program_bench.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
+#include "ui/server_view.h"
 
 namespace {
 

@@ -27,6 +27,7 @@
 #include "platform/user.h"
 #include "res/resource.h"
 #include "ui/server_list_view_win32.h"
+#include "ui/server_view.h"
 
 namespace {
 

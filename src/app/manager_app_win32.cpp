@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "ping/icmp_echo_service_win32.h"
+#include "platform/icmp_echo_service_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "win/message_box.h"

@@ -5,8 +5,6 @@
 #include <string>
 
 constexpr int MAX_SERVERS = 100;
-// The ping time of a server that answered no echo request; shown as "N/A".
-constexpr std::int32_t PING_UNREACHABLE = 9999;
 
 struct ServerEntry {
     std::string serverName;

@@ -7,8 +7,6 @@
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
 #include "platform/work_indicator.h"
-#include "ui/ping_text.h"
-#include "ui/server_view.h"
 
 namespace {
 
@@ -55,36 +53,35 @@ void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock, WorkIndica
     }
 }
 
-// Copies every idle probe's result into its entry and row; answers how
-// many probes were idle.
-int CollectResults(CServerList& list, const ProbeTable& probes, ServerView& view)
+// Copies every idle probe's result into its entry and reports them all;
+// answers how many probes were idle.
+int CollectResults(CServerList& list, const ProbeTable& probes, PingReport& report)
 {
-    ServerViewBatch batch(view);
-    int finished = 0;
+    std::vector<PingResult> finished;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
         const CPingProbe& probe = probes[i];
         if (IsBusy(probe))
             continue;
-        ++finished;
         list.entries[i].pingTime = probe.m_nResult;
-        view.SetCellText(i, COLUMN_PING, PingText(probe.m_nResult));
+        finished.push_back({i, probe.m_nResult});
     }
-    return finished;
+    report.ShowTimes(finished);
+    return static_cast<int>(finished.size());
 }
 
 } // namespace
 
-void PingAll(CServerList& list, ServerView& view, Clock& clock, EchoService& echo, WorkIndicator& progress)
+void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo, WorkIndicator& progress)
 {
     ProbeTable probes = MakeProbes(list, echo);
     StartProbes(list, probes, clock, progress);
     const int count = static_cast<int>(probes.size());
     bool anyBusy;
     do {
-        const int finished = CollectResults(list, probes, view);
+        const int finished = CollectResults(list, probes, report);
         anyBusy = finished < count;
         progress.ShowProgress(finished, count);
         clock.Sleep(PING_POLL_MS);
-        view.Repaint();
+        report.Repaint();
     } while (anyBusy);
 }

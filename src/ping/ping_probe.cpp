@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "lists/server_list.h"
+#include "ping/ping_time.h"
 
 namespace {
 
@@ -43,19 +43,18 @@ std::uint32_t CPingProbe::Run()
 
 IPv4Address CPingProbe::ResolveHost(const char* host)
 {
-    int startError = m_echo.StartSockets();
-    if (startError != 0) {
-        m_strError = "WSAStartup Failure " + std::to_string(startError);
-        return 0;
+    const HostLookup lookup = m_echo.LookUpHost(host);
+    switch (lookup.status) {
+    case HostLookupStatus::Resolved:
+        return lookup.address;
+    case HostLookupStatus::StartFailed:
+        m_strError = "WSAStartup Failure " + std::to_string(lookup.error);
+        break;
+    case HostLookupStatus::NameFailed:
+        m_strError = "gethostbyname error " + std::to_string(lookup.error);
+        break;
     }
-    std::optional<IPv4Address> address = m_echo.GetHostByName(host);
-    if (!address) {
-        m_strError = "gethostbyname error " + std::to_string(m_echo.LastSocketError());
-        m_echo.CleanupSockets();
-        return 0;
-    }
-    m_echo.CleanupSockets();
-    return *address;
+    return 0;
 }
 
 std::int32_t CPingProbe::Measure()
@@ -63,9 +62,8 @@ std::int32_t CPingProbe::Measure()
     std::unique_ptr<EchoSession> session = m_echo.OpenSession();
     if (!session)
         return PING_UNREACHABLE;
-    IPv4Address destination = m_echo.InetAddr(m_pszHost);
-    if (destination == ADDRESS_NONE)
-        destination = ResolveHost(m_pszHost);
+    const std::optional<IPv4Address> dotted = m_echo.DottedAddress(m_pszHost);
+    const IPv4Address destination = dotted ? *dotted : ResolveHost(m_pszHost);
     return AverageRoundTrip(*session, destination);
 }
 

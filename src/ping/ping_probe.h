@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ping/echo_service.h"
+#include "platform/echo_service.h"
 
 // One ICMP measurement of one server on a worker thread of its own: the
 // average round-trip time of the answered echo requests, or

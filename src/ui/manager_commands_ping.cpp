@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/work_indicator.h"
 #include "ui/server_view.h"
+#include "ui/server_view_ping_report.h"
 
 void ManagerCommands::OnPing()
 {
@@ -18,7 +19,8 @@ void ManagerCommands::OnPing()
     FillServerView(*m_currentList, m_platform.view);
     m_platform.view.Repaint();
     SavePrivateListIfCurrent();
-    PingAll(*m_currentList, m_platform.view, m_platform.clock, m_platform.echo, m_platform.work);
+    ServerViewPingReport report(m_platform.view);
+    PingAll(*m_currentList, report, m_platform.clock, m_platform.echo, m_platform.work);
     SortServerViewByPing(m_platform.view);
     m_platform.work.EndWork();
     m_bPinging = false;

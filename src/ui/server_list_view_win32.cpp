@@ -1,5 +1,7 @@
 #include "ui/server_list_view_win32.h"
 
+#include "ui/server_view.h"
+
 void ServerListView::SetUpColumns()
 {
     RECT rect = m_list.GetWindowRect();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "lists/server_list.h"
-#include "ui/ping_text.h"
+#include "ping/ping_time.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "lists_commands_fixture.h"
 
+#include "ping/ping_time.h"
+
 namespace {
 
 using Names = std::vector<std::string>;

@@ -5,6 +5,7 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "ping/ping_time.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 

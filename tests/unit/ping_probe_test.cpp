@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_echo_service.h"
-#include "lists/server_list.h"
 #include "ping/ping_probe.h"
+#include "ping/ping_time.h"
 
 namespace {
 
@@ -88,22 +88,19 @@ TEST_F(PingProbeTest, ZeroOrFewerAttemptsSendNothing)
 TEST_F(PingProbeTest, UsesADottedAddressWithoutResolvingIt)
 {
     Measure();
-    EXPECT_EQ(echo.socketStarts, 0);
     EXPECT_TRUE(echo.lookups.empty());
     EXPECT_EQ(probe.m_strError, "");
     ASSERT_FALSE(echo.sent.empty());
     EXPECT_EQ(echo.sent[0].destination, SERVER);
 }
 
-TEST_F(PingProbeTest, ResolvesANameToItsFirstAddressWithinOneSocketStartUp)
+TEST_F(PingProbeTest, ResolvesANameToItsFirstAddress)
 {
     echo.names["useast.example"] = SERVER;
     Script(SERVER, {FakeEchoService::Answer(20), FakeEchoService::Answer(22), FakeEchoService::Answer(24)});
     probe.m_pszHost = "useast.example";
     Measure();
     EXPECT_EQ(echo.lookups, std::vector<std::string>{"useast.example"});
-    EXPECT_EQ(echo.socketStarts, 1);
-    EXPECT_EQ(echo.socketCleanups, 1);
     EXPECT_EQ(probe.m_nResult, 22);
     EXPECT_EQ(probe.m_strError, "");
 }
@@ -114,19 +111,18 @@ TEST_F(PingProbeTest, ANameThatDoesNotResolveIsUnreachableAndSaysWhy)
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
     EXPECT_EQ(probe.m_strError, "gethostbyname error 11001");
-    EXPECT_EQ(echo.socketCleanups, 1);
     EXPECT_TRUE(echo.sent.empty()) << "address 0 is no server";
 }
 
-TEST_F(PingProbeTest, ASocketStartUpFailureIsUnreachableAndNeedsNoCleanUp)
+TEST_F(PingProbeTest, AResolverThatCannotStartIsUnreachableAndSaysWhy)
 {
-    echo.socketStartError = 10091;
+    echo.names["useast.example"] = SERVER;
+    echo.resolverStartError = 10091;
     probe.m_pszHost = "useast.example";
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
     EXPECT_EQ(probe.m_strError, "WSAStartup Failure 10091");
-    EXPECT_TRUE(echo.lookups.empty());
-    EXPECT_EQ(echo.socketCleanups, 0);
+    EXPECT_TRUE(echo.sent.empty()) << "address 0 is no server";
 }
 
 TEST_F(PingProbeTest, IsBusyWithNoResultFromStartUntilItsWorkerHasRun)

@@ -2,7 +2,7 @@
 
 #include "fakes/fake_server_view.h"
 #include "lists/server_list.h"
-#include "ui/ping_text.h"
+#include "ping/ping_time.h"
 #include "ui/server_view.h"
 
 namespace {

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "ping/echo_service.h"
+#include "platform/echo_service.h"
 
 // An echo service that sends nothing: for tests of the window that must
 // not put ICMP on any network.
 class NoEchoService : public EchoService {
   public:
     std::unique_ptr<EchoSession> OpenSession() override { return nullptr; }
-    IPv4Address InetAddr(const char*) override { return ADDRESS_NONE; }
-    int StartSockets() override { return 0; }
-    std::optional<IPv4Address> GetHostByName(const char*) override { return std::nullopt; }
-    int LastSocketError() override { return 0; }
-    void CleanupSockets() override {}
+    std::optional<IPv4Address> DottedAddress(const char*) override { return std::nullopt; }
+    HostLookup LookUpHost(const char*) override { return {HostLookupStatus::NameFailed, 0, 0}; }
     bool StartThread(ThreadProc, void*) override { return false; }
 };

@@ -13,15 +13,18 @@
 #include <thread>
 
 #include "lists/server_list.h"
-#include "ping/icmp_echo_service_win32.h"
 #include "ping/ping_all.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
+#include "ping/ping_time.h"
 #include "platform/clock_win32.h"
+#include "platform/icmp_echo_service_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_list_view_win32.h"
+#include "ui/server_view.h"
+#include "ui/server_view_ping_report.h"
 
 namespace {
 
@@ -100,6 +103,16 @@ TEST_F(RealPing, ANameUnderTheInvalidDomainIsUnreachable)
     ASSERT_EQ(probe.m_strError.substr(0, prefix.size()), prefix);
     std::string code = probe.m_strError.substr(prefix.size());
     EXPECT_TRUE(IsDecimal(code) && code != "0") << probe.m_strError;
+}
+
+// Each look-up starts and cleans up the socket layer in pairs, nested in
+// the process's own start-up, which stays.
+TEST_F(SocketsStarted, LookUpsLeaveTheProcessSocketsStarted)
+{
+    for (int lookUp = 0; lookUp < 3; ++lookUp)
+        EXPECT_EQ(echo.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
+    EXPECT_EQ(gethostbyname("velnor..invalid"), nullptr);
+    EXPECT_NE(WSAGetLastError(), WSANOTINITIALISED);
 }
 
 TEST_F(RealPing, ASilentHostIsUnreachable)
@@ -259,7 +272,8 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     FillServerView(list, view);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    PingAll(list, view, clock, echo, progress);
+    ServerViewPingReport report(view);
+    PingAll(list, report, clock, echo, progress);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "ping/echo_service.h"
 #include "platform/clock.h"
+#include "platform/echo_service.h"
 
 // A network made of scripted replies and a resolver made of a table. Its
 // "threads" run only when the test says so, or once the clock given to it
@@ -44,30 +44,25 @@ class FakeEchoService : public EchoService {
         ++sessionsOpened;
         return std::make_unique<Session>(*this);
     }
-    IPv4Address InetAddr(const char* text) override
+    std::optional<IPv4Address> DottedAddress(const char* text) override
     {
         unsigned a, b, c, d;
         char rest;
         if (std::sscanf(text, "%3u.%3u.%3u.%3u%c", &a, &b, &c, &d, &rest) != 4 || a > 255 || b > 255 ||
             c > 255 || d > 255)
-            return ADDRESS_NONE;
+            return std::nullopt;
         return Address(a, b, c, d);
     }
-    int StartSockets() override
-    {
-        ++socketStarts;
-        return socketStartError;
-    }
-    std::optional<IPv4Address> GetHostByName(const char* name) override
+    HostLookup LookUpHost(const char* name) override
     {
         lookups.push_back(name);
+        if (resolverStartError != 0)
+            return {HostLookupStatus::StartFailed, 0, resolverStartError};
         auto it = names.find(name);
         if (it == names.end())
-            return std::nullopt;
-        return it->second;
+            return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
+        return {HostLookupStatus::Resolved, it->second, 0};
     }
-    int LastSocketError() override { return HOST_NOT_FOUND; }
-    void CleanupSockets() override { ++socketCleanups; }
     bool StartThread(ThreadProc proc, void* parameter) override
     {
         if (!threadsAvailable)
@@ -109,15 +104,14 @@ class FakeEchoService : public EchoService {
     bool threadsAvailable = true;
     // A session that throws on its first echo, as a failing platform might.
     bool echoThrows = false;
-    int socketStartError = 0;
+    // The error of a resolver that cannot be started; 0 when it starts.
+    int resolverStartError = 0;
 
     std::vector<Echo> sent;
     std::vector<std::string> lookups;
     std::vector<std::uint32_t> exitCodes;
     int sessionsOpened = 0;
     int sessionsClosed = 0;
-    int socketStarts = 0;
-    int socketCleanups = 0;
     size_t threadsStarted = 0;
     std::function<void()> onThreadStart;
     std::function<void()> onSessionClosed;

@@ -6,8 +6,6 @@
 
 // An IPv4 address in network byte order.
 using IPv4Address = std::uint32_t;
-// What InetAddr gives for text that is not a dotted-decimal address.
-constexpr IPv4Address ADDRESS_NONE = 0xFFFFFFFF;
 // The status of an echo request that was answered.
 constexpr std::uint32_t ECHO_ANSWERED = 0;
 
@@ -26,24 +24,33 @@ class EchoSession {
     virtual EchoReply SendEcho(IPv4Address destination, std::int32_t timeoutMs) = 0;
 };
 
+// How a host name look-up ended: with an address, or failed at one of its
+// two stages (the resolver could not be started, or the name did not
+// resolve), with the system's error code.
+enum class HostLookupStatus { Resolved, StartFailed, NameFailed };
+
+struct HostLookup {
+    HostLookupStatus status = HostLookupStatus::Resolved;
+    // The host's first address, when resolved.
+    IPv4Address address = 0;
+    // The system's error code, when failed.
+    int error = 0;
+};
+
 using ThreadProc = std::uint32_t (*)(void* parameter);
 
-// ICMP echo, name resolution and worker threads, as the probes need them.
+// ICMP echo, host addresses and worker threads, as the probes need them.
 class EchoService {
   public:
     virtual ~EchoService() = default;
     // Null when ICMP cannot be used: the library or one of its functions is
     // missing, or no handle can be opened.
     virtual std::unique_ptr<EchoSession> OpenSession() = 0;
-    // The dotted-decimal address in the text, or ADDRESS_NONE.
-    virtual IPv4Address InetAddr(const char* text) = 0;
-    // Starts the socket layer for one name look-up: 0, or the error code.
-    virtual int StartSockets() = 0;
-    // The first address of the host, nothing when the name does not resolve.
-    virtual std::optional<IPv4Address> GetHostByName(const char* name) = 0;
-    // The error code of the last failed look-up on this thread.
-    virtual int LastSocketError() = 0;
-    virtual void CleanupSockets() = 0;
+    // The address in dotted-decimal text as the system's parser reads it;
+    // nothing when the parser refuses the text.
+    virtual std::optional<IPv4Address> DottedAddress(const char* text) = 0;
+    // Looks the host name up; safe on several threads at once.
+    virtual HostLookup LookUpHost(const char* name) = 0;
     // Starts a thread that runs proc(parameter) at once and ends by itself;
     // nobody waits for it. False when no thread could be started.
     virtual bool StartThread(ThreadProc proc, void* parameter) = 0;

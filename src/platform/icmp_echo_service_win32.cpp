@@ -1,4 +1,4 @@
-#include "ping/icmp_echo_service_win32.h"
+#include "platform/icmp_echo_service_win32.h"
 
 #include <windows.h>
 
@@ -113,36 +113,32 @@ std::unique_ptr<EchoSession> IcmpEchoService::OpenSession()
     return session;
 }
 
-IPv4Address IcmpEchoService::InetAddr(const char* text)
+std::optional<IPv4Address> IcmpEchoService::DottedAddress(const char* text)
 {
-    return inet_addr(text);
-}
-
-int IcmpEchoService::StartSockets()
-{
-    WSADATA data;
-    return WSAStartup(WINSOCK_1_1, &data);
-}
-
-std::optional<IPv4Address> IcmpEchoService::GetHostByName(const char* name)
-{
-    // The result lives in this thread's own buffer until its next look-up.
-    const hostent* host = gethostbyname(name);
-    if (host == nullptr || host->h_length != sizeof(IPv4Address) || host->h_addr_list[0] == nullptr)
+    // INADDR_NONE is both the refusal and "255.255.255.255".
+    const IPv4Address address = inet_addr(text);
+    if (address == INADDR_NONE)
         return std::nullopt;
-    IPv4Address address;
-    std::memcpy(&address, host->h_addr_list[0], sizeof address);
     return address;
 }
 
-int IcmpEchoService::LastSocketError()
+// Each look-up starts the socket layer for itself and cleans it up after,
+// nested within the start-up that the program made for the whole process.
+HostLookup IcmpEchoService::LookUpHost(const char* name)
 {
-    return WSAGetLastError();
-}
-
-void IcmpEchoService::CleanupSockets()
-{
+    WSADATA data;
+    const int startError = WSAStartup(WINSOCK_1_1, &data);
+    if (startError != 0)
+        return {HostLookupStatus::StartFailed, 0, startError};
+    // The result lives in this thread's own buffer until its next look-up.
+    const hostent* host = gethostbyname(name);
+    HostLookup lookup;
+    if (host == nullptr || host->h_length != sizeof(IPv4Address) || host->h_addr_list[0] == nullptr)
+        lookup = {HostLookupStatus::NameFailed, 0, WSAGetLastError()};
+    else
+        std::memcpy(&lookup.address, host->h_addr_list[0], sizeof lookup.address);
     WSACleanup();
+    return lookup;
 }
 
 bool IcmpEchoService::StartThread(ThreadProc proc, void* parameter)

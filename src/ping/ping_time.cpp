@@ -1,10 +1,8 @@
-#include "ui/ping_text.h"
+#include "ping/ping_time.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-
-#include "lists/server_list.h"
 
 std::string PingText(std::int32_t pingTime)
 {

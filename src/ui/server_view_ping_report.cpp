@@ -1,0 +1,17 @@
+#include "ui/server_view_ping_report.h"
+
+#include "ping/ping_time.h"
+#include "ui/server_view.h"
+
+void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
+{
+    // One repaint for the whole pass, not one per cell.
+    ServerViewBatch batch(m_view);
+    for (const PingResult& result : finished)
+        m_view.SetCellText(result.server, COLUMN_PING, PingText(result.pingTime));
+}
+
+void ServerViewPingReport::Repaint()
+{
+    m_view.Repaint();
+}
