@@ -187,4 +187,25 @@ TEST_F(PingProbeTest, EndsIdleAndUnreachableWhenTheEchoFailsOutright)
     EXPECT_EQ(echo.sessionsClosed, 1);
 }
 
+TEST(PingText, ShowsUnreachableAsNAAndOtherTimesInDecimal)
+{
+    EXPECT_EQ(PingText(PING_UNREACHABLE), "N/A");
+    EXPECT_EQ(PingText(0), "0");
+    EXPECT_EQ(PingText(120), "120");
+    EXPECT_EQ(PingText(10000), "10000");
+    EXPECT_EQ(PingText(-5), "-5");
+}
+
+TEST(PingText, ReadsBackByTheAtoiRule)
+{
+    EXPECT_EQ(PingValue("N/A"), PING_UNREACHABLE);
+    EXPECT_EQ(PingValue("n/a"), 0);
+    EXPECT_EQ(PingValue("12 ms"), 12);
+    EXPECT_EQ(PingValue("  -7x"), -7);
+    EXPECT_EQ(PingValue("+8"), 8);
+    EXPECT_EQ(PingValue(""), 0);
+    EXPECT_EQ(PingValue("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(PingValue("-99999999999999999999"), INT32_MIN);
+}
+
 } // namespace
