@@ -17,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "app/maintainer.h"
 #include "controls/file_associations_win32.h"
 #include "controls/link_label_win32.h"
 #include "lists/public_list.h"
@@ -25,6 +24,7 @@
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/user.h"
+#include "res/maintainer.h"
 #include "res/resource.h"
 #include "ui/server_list_view_win32.h"
 

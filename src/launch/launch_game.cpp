@@ -1,6 +1,5 @@
 #include "launch/launch_game.h"
 
-#include "app/maintainer.h"
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
@@ -8,6 +7,7 @@
 #include "platform/shell.h"
 #include "platform/time_zone.h"
 #include "platform/user.h"
+#include "res/maintainer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "ui/manager_dialog_win32.h"
 
-#include "app/about_dialog_win32.h"
-#include "app/maintainer.h"
+#include "res/maintainer.h"
+#include "ui/about_dialog_win32.h"
 #include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
