@@ -1,7 +1,7 @@
 #include "lists/new_server_check.h"
 
 #include "lists/server_list.h"
-#include "platform/user.h"
+#include "platform/new_server.h"
 
 namespace {
 
