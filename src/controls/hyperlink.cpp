@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int FIRST_SUCCESS_CODE = 33;
-
 const char* KnownErrorMessage(int code)
 {
     switch (code) {
@@ -49,7 +47,7 @@ const char* KnownErrorMessage(int code)
 int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform)
 {
     const int shellResult = platform.shell.Execute("open", target, "", "", showCommand);
-    if (shellResult >= FIRST_SUCCESS_CODE)
+    if (ShellSucceeded(shellResult))
         return shellResult;
     const auto documentType = platform.associations.ReadKeyDefaultValue(".htm");
     if (!documentType)
