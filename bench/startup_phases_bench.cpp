@@ -24,6 +24,7 @@
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/user.h"
+#include "platform/winsock_version_win32.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
 #include "ui/server_list_view_win32.h"
@@ -80,7 +81,7 @@ int main()
     Phases phases;
     phases.times.emplace_back("load", phases.last - ProcessCreatedMs());
     WSADATA data;
-    WSAStartup(MAKEWORD(1, 1), &data);
+    WSAStartup(WINSOCK_1_1, &data);
     phases.End("sockets");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -5,13 +5,12 @@
 #include <commctrl.h>
 
 #include "ping/icmp_echo_service_win32.h"
+#include "platform/winsock_version_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "win/message_box.h"
 
 namespace {
-
-constexpr WORD WINSOCK_1_1 = MAKEWORD(1, 1);
 
 void ShowSocketsFailure()
 {
