@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/file_associations_win32.h"
 #include "controls/link_label_win32.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
+#include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/user.h"

@@ -1,6 +1,6 @@
 #include "controls/hyperlink.h"
 
-#include "controls/file_associations.h"
+#include "platform/file_associations.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/file_associations_win32.h"
 #include "controls/link_label_win32.h"
 #include "lists/server_list.h"
 #include "ping/echo_service.h"
 #include "platform/clock_win32.h"
+#include "platform/file_associations_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
