@@ -113,8 +113,9 @@ int main(int argc, char** argv)
     WSADATA data;
     if (WSAStartup(WINSOCK_1_1, &data) != 0 || !SeedServerList(LoopbackList(count)))
         return 1;
+    Win32Platform platform;
     IcmpEchoService echo;
-    CManagerDlg dialog(echo);
+    CManagerDlg dialog(platform, echo);
     if (dialog.Create() == nullptr)
         return 1;
     ServerListView view;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ping/icmp_echo_service_win32.h"
+#include "platform/platform_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
@@ -39,8 +40,10 @@ bool CManagerApp::InitInstance()
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // Every concrete part is made here and lent to the window.
+    Win32Platform platform;
     IcmpEchoService echo;
-    CManagerDlg dialog(echo);
+    CManagerDlg dialog(platform, echo);
     dialog.DoModal();
     return false;
 }

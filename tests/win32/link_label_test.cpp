@@ -318,8 +318,9 @@ TEST_F(LinkLabelTest, HandCursorIsShownOverTheLabelAndReloadedWhenCleared)
 TEST(MainWindowLinks, HomePageOpensItsTextAndMailCarriesASubject)
 {
     SeedServerList("127.0.0.1;127.0.0.2");
+    Win32Platform platform;
     NoEchoService echo;
-    CManagerDlg dialog{echo};
+    CManagerDlg dialog{platform, echo};
     ASSERT_NE(dialog.Create(), nullptr);
     HWND home = dialog.Item(IDC_HOMEPAGE_LINK);
     HWND mail = dialog.Item(IDC_MAIL_LINK);
