@@ -25,6 +25,7 @@
 #include "ping/ping_all.h"
 #include "platform/clock_win32.h"
 #include "platform/icmp_echo_service_win32.h"
+#include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
@@ -112,10 +113,11 @@ int main(int argc, char** argv)
 {
     int count = std::clamp(argc > 1 ? std::atoi(argv[1]) : MAX_SERVERS, 1, MAX_SERVERS);
     WSADATA data;
-    if (WSAStartup(0x0101, &data) != 0 || !SeedServerList(LoopbackList(count)))
+    if (WSAStartup(WINSOCK_1_1, &data) != 0 || !SeedServerList(LoopbackList(count)))
         return 1;
+    Win32Platform platform;
     IcmpEchoService echo;
-    CManagerDlg dialog(echo);
+    CManagerDlg dialog(platform, echo);
     if (dialog.Create() == nullptr)
         return 1;
     ServerListView view;

@@ -64,8 +64,9 @@ void TimeOneSort(ServerListView& view, HWND list, const std::string& order, Sort
 
 std::vector<SortTimes> SortTimesOf100Rows(int rounds)
 {
+    Win32Platform platform;
     IcmpEchoService echo;
-    CManagerDlg dialog(echo);
+    CManagerDlg dialog(platform, echo);
     dialog.Create();
     RunPendingMessages();
     const HWND list = dialog.Item(IDC_SERVER_LIST);

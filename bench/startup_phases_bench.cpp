@@ -17,14 +17,15 @@
 #include <string>
 #include <vector>
 
-#include "app/maintainer.h"
-#include "controls/file_associations_win32.h"
 #include "controls/link_label_win32.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
+#include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/user.h"
+#include "platform/winsock_version_win32.h"
+#include "res/maintainer.h"
 #include "res/resource.h"
 #include "ui/server_list_view_win32.h"
 #include "ui/server_view.h"
@@ -81,7 +82,7 @@ int main()
     Phases phases;
     phases.times.emplace_back("load", phases.last - ProcessCreatedMs());
     WSADATA data;
-    WSAStartup(MAKEWORD(1, 1), &data);
+    WSAStartup(WINSOCK_1_1, &data);
     phases.End("sockets");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -5,13 +5,13 @@
 #include <commctrl.h>
 
 #include "platform/icmp_echo_service_win32.h"
+#include "platform/platform_win32.h"
+#include "platform/winsock_version_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "win/message_box.h"
 
 namespace {
-
-constexpr WORD WINSOCK_1_1 = MAKEWORD(1, 1);
 
 void ShowSocketsFailure()
 {
@@ -40,8 +40,10 @@ bool CManagerApp::InitInstance()
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // Every concrete part is made here and lent to the window.
+    Win32Platform platform;
     IcmpEchoService echo;
-    CManagerDlg dialog(echo);
+    CManagerDlg dialog(platform, echo);
     dialog.DoModal();
     return false;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The application: initialises Windows Sockets, then runs the main window
-// modally; when it closes, the program ends.
+// The application: initialises Windows Sockets, makes the system's side of
+// every seam, then runs the main window modally with them; when it closes,
+// the program ends.
 class CManagerApp {
   public:
     CManagerApp() = default;

@@ -1,12 +1,10 @@
 #include "controls/hyperlink.h"
 
-#include "controls/file_associations.h"
+#include "platform/file_associations.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 
 namespace {
-
-constexpr int FIRST_SUCCESS_CODE = 33;
 
 const char* KnownErrorMessage(int code)
 {
@@ -49,7 +47,7 @@ const char* KnownErrorMessage(int code)
 int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform)
 {
     const int shellResult = platform.shell.Execute("open", target, "", "", showCommand);
-    if (shellResult >= FIRST_SUCCESS_CODE)
+    if (ShellSucceeded(shellResult))
         return shellResult;
     const auto documentType = platform.associations.ReadKeyDefaultValue(".htm");
     if (!documentType)

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "controls/open_command.h"
+#include "platform/shell.h"
 
 class FileAssociations;
-class Shell;
 class User;
 
 // What opening a link reaches of the platform.
@@ -16,8 +16,9 @@ struct LinkPlatform {
 };
 
 // Opens the target through the shell's "open" verb, else with the open
-// command registered for ".htm" documents. Above 32 means opened; else the
-// error code of the last try that could be made.
+// command registered for ".htm" documents. A result that ShellSucceeded
+// accepts means opened; else the error code of the last try that could be
+// made.
 int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform);
 
 // The text that explains why a link could not be opened.

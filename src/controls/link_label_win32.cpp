@@ -273,7 +273,7 @@ void CLinkLabel::OnCaptureChanged(HWND newCapture)
 void CLinkLabel::OnClicked()
 {
     const int result = OpenHyperlink(m_target, SW_SHOW, m_platform);
-    m_isVisited = result > 32;
+    m_isVisited = ShellSucceeded(result);
     if (m_isVisited) {
         MarkVisited(true);
         return;

@@ -1,6 +1,5 @@
 #include "launch/launch_game.h"
 
-#include "app/maintainer.h"
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
@@ -8,13 +7,12 @@
 #include "platform/shell.h"
 #include "platform/time_zone.h"
 #include "platform/user.h"
+#include "res/maintainer.h"
 
 namespace {
 
 const char* const CACHE_FILE = "\\BNCACHE.DAT";
 const char* const OPEN_VERB = "Open";
-// ShellExecute's results up to this one are error codes.
-constexpr int LAST_SHELL_ERROR = 32;
 
 void DeleteCache(const std::string& installDirectory, Shell& shell)
 {
@@ -74,7 +72,7 @@ void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell
     const std::vector<std::string> leftLists = PointGatewayLists(game, GatewayOf(server, timeZone), registry);
 
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
-    if (result <= LAST_SHELL_ERROR)
+    if (!ShellSucceeded(result))
         ReportFailure(installation, paths, user);
     // Told once the game runs, so that the box does not hold up its start.
     if (!leftLists.empty())

@@ -1,20 +1,15 @@
 #include "lists/new_server_check.h"
 
+#include "lists/private_list_format.h"
 #include "lists/server_list.h"
-#include "platform/user.h"
-
-namespace {
-
-constexpr std::string::size_type SERVER_NAME_LIMIT = 127;
-
-} // namespace
+#include "platform/new_server.h"
 
 std::string CheckNewServer(const NewServer& server, const CServerList& list)
 {
     if (list.IsFull())
         return "The private list already holds " + std::to_string(MAX_SERVERS) +
                " servers, as many as it can hold.";
-    if (server.name.find_first_of(" \t\r\n\v\f") != std::string::npos)
+    if (server.name.find_first_of(WHITE_SPACE) != std::string::npos)
         return "A server name cannot contain spaces or tabs.";
     if (server.name.size() > SERVER_NAME_LIMIT)
         return "A server name cannot be longer than " + std::to_string(SERVER_NAME_LIMIT) + " characters.";

@@ -6,7 +6,6 @@ namespace {
 
 // The name field's width, so that descriptions line up in the file.
 constexpr std::string::size_type NAME_FIELD_WIDTH = 21;
-const char* const WHITE_SPACE = " \t\r\n\v\f";
 
 } // namespace
 

@@ -5,6 +5,9 @@
 
 struct ServerEntry;
 
+// The characters that the file reads as white space.
+inline constexpr const char* WHITE_SPACE = " \t\r\n\v\f";
+
 // The lines of a private list file as stored, each without its end: a
 // carriage return and newline together, or either alone, so that files of
 // every system read the same. A last line without an end counts; the empty

@@ -12,6 +12,9 @@ struct ServerEntry {
     std::int32_t pingTime = 0;
 };
 
+// The longest server name that a game is handed.
+constexpr std::string::size_type SERVER_NAME_LIMIT = 127;
+
 // A fixed table of servers. Callers walk it from 0 to GetUpperBound().
 class CServerList {
   public:

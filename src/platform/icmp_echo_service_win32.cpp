@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "platform/system_library_win32.h"
+#include "platform/winsock_version_win32.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_I
 constexpr WORD REQUEST_SIZE = 16;
 constexpr DWORD REPLY_SIZE = 4120;
 constexpr UCHAR ECHO_TTL = 255;
-constexpr WORD WINSOCK_1_1 = 0x0101;
 
 struct LibraryRelease {
     void operator()(HMODULE module) const { FreeLibrary(module); }

@@ -62,6 +62,11 @@ LONG CRegistryKey::QueryValue(char* buffer, const char* valueName, DWORD* size, 
     return RegQueryValueExA(m_hKey, valueName, nullptr, type, reinterpret_cast<BYTE*>(buffer), size);
 }
 
+LONG CRegistryKey::QueryDefaultValue(char* buffer, LONG* size)
+{
+    return RegQueryValueA(m_hKey, nullptr, buffer, size);
+}
+
 LONG CRegistryKey::SetValue(const char* valueName, DWORD type, const std::string& data)
 {
     return RegSetValueExA(m_hKey, valueName, 0, type, reinterpret_cast<const BYTE*>(data.data()),

@@ -4,7 +4,8 @@
 
 #include "platform/registry.h"
 
-// One open registry key, closed at the latest when the object goes.
+// One open registry key of any hive, closed at the latest when the object
+// goes.
 class CRegistryKey {
   public:
     CRegistryKey() = default;
@@ -18,6 +19,8 @@ class CRegistryKey {
     // Reads a value of any type as bytes; size is the buffer's capacity on
     // entry and the number of bytes stored on return.
     LONG QueryValue(char* buffer, const char* valueName, DWORD* size, DWORD* type);
+    // Reads the key's default value as a string; size as for QueryValue.
+    LONG QueryDefaultValue(char* buffer, LONG* size);
     // Writes the bytes as a value of the given type.
     LONG SetValue(const char* valueName, DWORD type, const std::string& data);
     LONG Close();

@@ -6,6 +6,13 @@
 constexpr int SHOW_HIDE = 0;
 constexpr int SHOW_SHOW = 5;
 
+// Whether a result of Execute or StartCommandLine means success: the
+// shell's error codes run from 0 to 32.
+constexpr bool ShellSucceeded(int result)
+{
+    return result > 32;
+}
+
 // Starting programs and documents, and deleting files.
 class Shell {
   public:

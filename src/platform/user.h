@@ -4,11 +4,7 @@
 #include <optional>
 #include <string>
 
-// A server as typed into the Add Server dialog.
-struct NewServer {
-    std::string name;
-    std::string description;
-};
+#include "platform/new_server.h"
 
 // Answers why a typed server cannot be taken, or "" when it can.
 using NewServerCheck = std::function<std::string(const NewServer&)>;

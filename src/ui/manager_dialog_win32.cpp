@@ -1,16 +1,18 @@
 #include "ui/manager_dialog_win32.h"
 
-#include "app/about_dialog_win32.h"
-#include "app/maintainer.h"
+#include "res/maintainer.h"
+#include "ui/about_dialog_win32.h"
 #include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
 
-CManagerDlg::CManagerDlg(EchoService& echo)
-    : win::Dialog(IDD_MAIN), m_commands(Platform{m_serverView, *this, m_registry, m_files, m_shell, m_clock,
-                                                 echo, m_timeZone, m_work}),
+CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
+    : win::Dialog(IDD_MAIN), m_work(platform.work),
+      m_commands(Platform{m_serverView, *this, platform.registry, platform.files, platform.shell,
+                          platform.clock, echo, platform.timeZone, platform.work}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
-      m_homePageLink(m_shell, m_associations, *this), m_mailLink(m_shell, m_associations, *this)
+      m_homePageLink(platform.shell, platform.associations, *this),
+      m_mailLink(platform.shell, platform.associations, *this)
 {
 }
 

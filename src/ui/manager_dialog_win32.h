@@ -1,16 +1,10 @@
 #pragma once
 
-#include "controls/file_associations_win32.h"
 #include "controls/link_label_win32.h"
 #include "lists/server_list.h"
-#include "platform/clock_win32.h"
 #include "platform/echo_service.h"
-#include "platform/file_store_win32.h"
-#include "platform/registry_win32.h"
-#include "platform/shell_win32.h"
-#include "platform/time_zone_win32.h"
+#include "platform/platform_win32.h"
 #include "platform/user.h"
-#include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_list_view_win32.h"
@@ -20,8 +14,9 @@
 // ManagerCommands; as the commands' User it shows boxes and reads controls.
 class CManagerDlg : public win::Dialog, public User {
   public:
-    // The echo service is the application's, so that tests can stand in.
-    explicit CManagerDlg(EchoService& echo);
+    // The platform and the echo service are the application's, and outlive
+    // the window.
+    CManagerDlg(Win32Platform& platform, EchoService& echo);
     ~CManagerDlg() override;
 
     void ShowMessage(const std::string& text) override;
@@ -41,13 +36,7 @@ class CManagerDlg : public win::Dialog, public User {
     bool OnSysCommand(UINT id);
     bool OnPaint();
 
-    Win32Registry m_registry;
-    Win32FileStore m_files;
-    Win32Shell m_shell;
-    Win32FileAssociations m_associations;
-    Win32WindowClock m_clock;
-    Win32TimeZone m_timeZone;
-    Win32WorkIndicator m_work;
+    Win32WorkIndicator& m_work;
     ServerListView m_serverView;
     ManagerCommands m_commands;
     HICON m_hIcon;

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::string::size_type SERVER_NAME_MAX = 128;
 constexpr int COLUMN_COUNT = 3;
 
 using Row = std::array<std::string, COLUMN_COUNT>;
@@ -113,5 +112,5 @@ std::string GetSelectedServer(const ServerView& view)
     int row = view.SelectedRow();
     if (row < 0)
         return "";
-    return view.CellText(row, COLUMN_SERVER).substr(0, SERVER_NAME_MAX - 1);
+    return view.CellText(row, COLUMN_SERVER).substr(0, SERVER_NAME_LIMIT);
 }

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/maintainer.h"
 #include "fakes/fake_main_window.h"
 #include "gateway_lines.h"
 #include "launch/game_table.h"
 #include "launch/launch_game.h"
+#include "res/maintainer.h"
 #include "ui/manager_commands.h"
 
 namespace {

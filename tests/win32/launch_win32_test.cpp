@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/maintainer.h"
 #include "launch/launch_game.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/time_zone.h"
 #include "recording_user.h"
+#include "res/maintainer.h"
 #include "test_registry.h"
 
 namespace fs = std::filesystem;

@@ -10,10 +10,10 @@
 #include "../unit/fakes/fake_file_associations.h"
 #include "../unit/fakes/fake_shell.h"
 #include "../unit/fakes/fake_user.h"
-#include "app/maintainer.h"
 #include "controls/hyperlink.h"
 #include "controls/link_label_win32.h"
 #include "no_echo_service.h"
+#include "res/maintainer.h"
 #include "res/resource.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
@@ -318,8 +318,9 @@ TEST_F(LinkLabelTest, HandCursorIsShownOverTheLabelAndReloadedWhenCleared)
 TEST(MainWindowLinks, HomePageOpensItsTextAndMailCarriesASubject)
 {
     SeedServerList("127.0.0.1;127.0.0.2");
+    Win32Platform platform;
     NoEchoService echo;
-    CManagerDlg dialog{echo};
+    CManagerDlg dialog{platform, echo};
     ASSERT_NE(dialog.Create(), nullptr);
     HWND home = dialog.Item(IDC_HOMEPAGE_LINK);
     HWND mail = dialog.Item(IDC_MAIL_LINK);

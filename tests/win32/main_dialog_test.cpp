@@ -69,8 +69,9 @@ class MainDialog : public ::testing::Test {
 
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
 
+    Win32Platform platform;
     NoEchoService echo;
-    CManagerDlg dialog{echo};
+    CManagerDlg dialog{platform, echo};
     HWND hwnd = nullptr;
 };
 

@@ -233,7 +233,8 @@ class PingCommand : public SocketsStarted {
     }
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
-    CManagerDlg dialog{echo};
+    Win32Platform platform;
+    CManagerDlg dialog{platform, echo};
     ServerListView view;
 };
 

@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lists/default_server_list.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
+#include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "test_registry.h"
 
@@ -198,6 +201,32 @@ TEST_F(RegistryTest, ClassesRootIsReadThroughItsOwnRoot)
     EXPECT_EQ(registry.GetRegistryString(RegistryRoot::ClassesRoot, ".velnortest", "Probe"), "classes");
     EXPECT_EQ(registry.GetRegistryString(HKLM, ".velnortest", "Probe"), "");
     DeleteGamesKey(HKEY_CLASSES_ROOT, ".velnortest");
+}
+
+// The link fallback's reads, in the build's own view of the classes: a
+// default value that is absent, empty or too long reads as nothing.
+TEST_F(RegistryTest, FileAssociationsReadDefaultValuesBelowClassesRoot)
+{
+    const std::string tooLong(300, 'x');
+    const std::pair<const char*, std::string> keys[] = {
+        {".velnorlink", "velnorfile"}, {".velnorlink\\long", tooLong}, {".velnorlink\\bare", ""}};
+    for (const auto& [path, value] : keys) {
+        HKEY key = nullptr;
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_CLASSES_ROOT, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+        if (!value.empty())
+            RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+    Win32FileAssociations associations;
+    EXPECT_EQ(associations.ReadKeyDefaultValue(".velnorlink"), "velnorfile");
+    EXPECT_EQ(associations.ReadKeyDefaultValue(".velnorlink\\long"), std::nullopt);
+    EXPECT_EQ(associations.ReadKeyDefaultValue(".velnorlink\\bare"), std::nullopt);
+    EXPECT_EQ(associations.ReadKeyDefaultValue(".velnorlink\\missing"), std::nullopt);
+    for (const char* path : {".velnorlink\\long", ".velnorlink\\bare", ".velnorlink"})
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, path);
 }
 
 // The games' view is the one that "reg ... /reg:32" reaches: what it puts

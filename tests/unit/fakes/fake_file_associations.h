@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/file_associations.h"
+#include "platform/file_associations.h"
 
 // Default values of keys below HKEY_CLASSES_ROOT; a key not put here
 // cannot be read. Records every key asked for.

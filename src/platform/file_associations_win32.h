@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/file_associations.h"
+#include "platform/file_associations.h"
 
 // The file associations of this machine's registry, one key opened and
 // closed per read.

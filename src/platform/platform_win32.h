@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/clock_win32.h"
+#include "platform/file_associations_win32.h"
+#include "platform/file_store_win32.h"
+#include "platform/registry_win32.h"
+#include "platform/shell_win32.h"
+#include "platform/time_zone_win32.h"
+#include "platform/work_indicator_win32.h"
+
+// The system's side of the seams that the main window's commands and links
+// reach, made by the application and lent to the window. The echo service
+// is lent apart, so that tests can stand in for it alone.
+struct Win32Platform {
+    Win32Registry registry;
+    Win32FileStore files;
+    Win32Shell shell;
+    Win32FileAssociations associations;
+    Win32WindowClock clock;
+    Win32TimeZone timeZone;
+    Win32WorkIndicator work;
+};
