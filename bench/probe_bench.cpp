@@ -14,6 +14,7 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/icmp_echo_service_win32.h"
+#include "platform/winsock_version_win32.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
         return 2;
     }
     WSADATA data;
-    if (WSAStartup(0x0101, &data) != 0)
+    if (WSAStartup(WINSOCK_1_1, &data) != 0)
         return 1;
     IcmpEchoService echo;
     int rounds = std::atoi(argv[1]);

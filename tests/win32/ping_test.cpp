@@ -19,6 +19,7 @@
 #include "ping/ping_time.h"
 #include "platform/clock_win32.h"
 #include "platform/icmp_echo_service_win32.h"
+#include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
@@ -60,7 +61,7 @@ class SocketsStarted : public ::testing::Test {
     static void SetUpTestSuite()
     {
         WSADATA data;
-        ASSERT_EQ(WSAStartup(0x0101, &data), 0);
+        ASSERT_EQ(WSAStartup(WINSOCK_1_1, &data), 0);
     }
     static void TearDownTestSuite() { WSACleanup(); }
 
