@@ -24,6 +24,7 @@ for preset in mingw mingw64; do
 done
 
 status=0
+scripts/check-layout.sh || status=1
 ctest --preset native --output-on-failure -j2 || status=1
 
 # The whole suite of one build under its Wine, in the build's own prefix,

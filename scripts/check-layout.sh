@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Checks the two rules of src/ that no compiler sees: includes run one way,
+# app -> ui -> (lists, ping, launch, controls) -> (platform, win, res), and
+# no file is over 300 lines. Prints every break of them; exits 1 on any.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rank() {
+  case $1 in
+    app) echo 4 ;;
+    ui) echo 3 ;;
+    lists | ping | launch | controls) echo 2 ;;
+    platform | win | res) echo 1 ;;
+    *) echo 0 ;;
+  esac
+}
+
+breaks=0
+while IFS=: read -r file included; do
+  from=$(cut -d/ -f2 <<<"$file")
+  to=${included%%/*}
+  if [ "$(rank "$to")" -gt "$(rank "$from")" ]; then
+    echo "$file includes $included, which is above $from/"
+    breaks=$((breaks + 1))
+  fi
+done < <(git grep -oE '#include "[a-z]+/[a-z0-9_]+\.h"' -- 'src/*.cpp' 'src/*.h' | sed 's/#include "//; s/"$//')
+
+while read -r lines file; do
+  if [ "$file" != total ] && [ "$lines" -gt 300 ]; then
+    echo "$file has $lines lines, more than 300"
+    breaks=$((breaks + 1))
+  fi
+done < <(git ls-files 'src/*' | xargs wc -l)
+
+[ "$breaks" -eq 0 ] || exit 1
+echo "src/: every include runs one way, and no file is over 300 lines."
