@@ -20,15 +20,13 @@ void CLinkLabel::SetStateColors(COLORREF unvisited, COLORREF visited, COLORREF h
     m_colorUnvisited = unvisited;
     m_colorVisited = visited;
     m_colorHover = hover == SYSTEM_HIGHLIGHT ? GetSysColor(COLOR_HIGHLIGHT) : hover;
-    if (IsAttached())
-        Invalidate();
+    Invalidate();
 }
 
 void CLinkLabel::MarkVisited(bool visited)
 {
     m_isVisited = visited;
-    if (IsAttached())
-        Invalidate();
+    Invalidate();
 }
 
 void CLinkLabel::SetUnderlined(bool underlined)
@@ -43,8 +41,7 @@ void CLinkLabel::SetUnderlined(bool underlined)
 void CLinkLabel::SetFitToText(bool fit)
 {
     m_fitToText = fit;
-    if (IsAttached())
-        FitWindowToText();
+    FitWindowToText();
 }
 
 // The window's current font with the underline set as asked; the font it
@@ -88,9 +85,11 @@ void CLinkLabel::FitWindowToText()
                  fitted.bottom - fitted.top, SWP_NOZORDER);
 }
 
+// A label not on the screen yet is painted when it is attached.
 void CLinkLabel::Invalidate()
 {
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    if (IsAttached())
+        InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CLinkLabel::RedrawNow()
