@@ -63,29 +63,33 @@ class CLinkLabel {
     using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
     using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
+    // Attachment, the messages and the click.
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR label);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PreSubclassWindow();
     void Detach();
     bool IsAttached() const;
+    LRESULT OnReflectedCommand(WPARAM wParam);
+    void OnClicked();
 
-    std::string WindowText() const;
+    // Painting and colours.
     void SetLinkFont(bool underlined);
     void FitWindowToText();
+    void Invalidate();
+    void RedrawNow();
+    LRESULT OnCtlColor(HDC dc);
+
+    // The pointer: hover, capture and the hand cursor.
+    void OnMouseMove(LPARAM position);
+    void OnCaptureChanged(HWND newCapture);
     void LoadHandCursor();
+    LRESULT OnSetCursor();
+
+    // The tool tip.
     void CreateToolTip();
     void UpdateTipText();
     void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
-    void Invalidate();
-    void RedrawNow();
-
-    LRESULT OnReflectedCommand(WPARAM wParam);
-    LRESULT OnCtlColor(HDC dc);
-    LRESULT OnSetCursor();
-    void OnMouseMove(LPARAM position);
-    void OnCaptureChanged(HWND newCapture);
-    void OnClicked();
 
     LinkPlatform m_platform;
     User& m_user;

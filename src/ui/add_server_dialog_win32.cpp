@@ -3,18 +3,8 @@
 #include <utility>
 
 #include "res/resource.h"
+#include "win/control.h"
 #include "win/message_box.h"
-
-namespace {
-
-std::string ItemText(HWND item)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-} // namespace
 
 CAddServerDlg::CAddServerDlg(NewServerCheck check) : win::Dialog(IDD_ADD_SERVER), m_check(std::move(check)) {}
 
@@ -41,8 +31,8 @@ bool CAddServerDlg::OnCommand(int id, int notifyCode, HWND control)
 
 void CAddServerDlg::DoDataExchange()
 {
-    m_description = ItemText(Item(IDC_NEW_SERVER_DESCRIPTION));
-    m_serverName = ItemText(Item(IDC_NEW_SERVER_NAME));
+    m_description = win::GetText(Item(IDC_NEW_SERVER_DESCRIPTION));
+    m_serverName = win::GetText(Item(IDC_NEW_SERVER_NAME));
 }
 
 std::optional<NewServer> RunAddServerDialog(HWND owner, const NewServerCheck& check)

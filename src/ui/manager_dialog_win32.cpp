@@ -4,6 +4,7 @@
 #include "ui/about_dialog_win32.h"
 #include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
+#include "win/control.h"
 #include "win/message_box.h"
 
 CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
@@ -35,12 +36,12 @@ std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck& chec
 
 void CManagerDlg::EnableButton(int controlId, bool enabled)
 {
-    EnableWindow(Item(controlId), enabled);
+    win::Enable(Item(controlId), enabled);
 }
 
 bool CManagerDlg::IsDeleteCacheChecked()
 {
-    return IsDlgButtonChecked(Handle(), IDC_DELETE_BNCACHE) == BST_CHECKED;
+    return win::IsChecked(Item(IDC_DELETE_BNCACHE));
 }
 
 BOOL CManagerDlg::OnInitDialog()
@@ -82,7 +83,16 @@ bool CManagerDlg::IsBusy() const
     return m_commands.IsBusy();
 }
 
-bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+// A click on a column header neither sorts nor changes anything.
+bool CManagerDlg::OnNotify(const NMHDR& header, LRESULT& result)
+{
+    if (header.hwndFrom != Item(IDC_SERVER_LIST) || header.code != LVN_COLUMNCLICK)
+        return false;
+    result = 0;
+    return true;
+}
+
+bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
     switch (message) {
     case WM_SYSCOMMAND:
@@ -92,15 +102,6 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
-    case WM_NOTIFY: {
-        // A click on a column header neither sorts nor changes anything.
-        const NMHDR* header = NotifyHeader(lParam);
-        if (header && header->hwndFrom == Item(IDC_SERVER_LIST) && header->code == LVN_COLUMNCLICK) {
-            result = 0;
-            return true;
-        }
-        return false;
-    }
     default:
         return false;
     }

@@ -28,6 +28,7 @@ class CManagerDlg : public win::Dialog, public User {
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool IsBusy() const override;
 

@@ -66,6 +66,11 @@ bool Dialog::OnCommand(int id, int, HWND)
     return true;
 }
 
+bool Dialog::OnNotify(const NMHDR&, LRESULT&)
+{
+    return false;
+}
+
 bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
 {
     return false;
@@ -114,7 +119,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     }
-    if (ReflectToChild(message, wParam, lParam, result) || OnMessage(message, wParam, lParam, result)) {
+    if (ReflectToChild(message, wParam, lParam, result) || Route(message, wParam, lParam, result)) {
         if (ReturnsResultDirectly(message))
             return static_cast<INT_PTR>(result);
         SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
@@ -125,6 +130,16 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     return FALSE;
+}
+
+// Hands a message to its handler; a notification whose header cannot be
+// read reaches none.
+bool Dialog::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message != WM_NOTIFY)
+        return OnMessage(message, wParam, lParam, result);
+    const NMHDR* header = NotifyHeader(lParam);
+    return header && OnNotify(*header, result);
 }
 
 // Offers a child's notification and colour query back to the child; a child

@@ -33,6 +33,9 @@ class Dialog {
     // A command from a control, menu or accelerator; true when handled.
     // Unhandled IDOK and IDCANCEL end the dialog with that result.
     virtual bool OnCommand(int id, int notifyCode, HWND control);
+    // A control's WM_NOTIFY whose header could be read; true when handled,
+    // with the notification's result. Only the header is known readable.
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
     // Any other message; true when handled, with the message's result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // True while a command runs that other commands must not interrupt:
@@ -40,13 +43,14 @@ class Dialog {
     virtual bool IsBusy() const { return false; }
 
     void EndDialog(INT_PTR result);
-    // The header of a WM_NOTIFY, or nullptr when lParam points at nothing
-    // readable: other programs can post the message with any parameters.
-    static const NMHDR* NotifyHeader(LPARAM lParam);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The header of a WM_NOTIFY, or nullptr when lParam points at nothing
+    // readable: other programs can post the message with any parameters.
+    static const NMHDR* NotifyHeader(LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     int m_templateId;

@@ -220,6 +220,31 @@ TEST_F(MainDialog, MessagesPostedWithBadParametersAreIgnored)
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
+// A dialog that keeps the codes of the notifications its hook is handed.
+class NotifyRecorder : public win::Dialog {
+  public:
+    NotifyRecorder() : win::Dialog(IDD_ABOUT) {}
+    std::vector<UINT> codes;
+
+  protected:
+    bool OnNotify(const NMHDR& header, LRESULT&) override
+    {
+        codes.push_back(header.code);
+        return true;
+    }
+};
+
+TEST(DialogNotifications, OnlyThoseWithAReadableHeaderReachTheHook)
+{
+    NotifyRecorder dialog;
+    ASSERT_NE(dialog.Create(), nullptr);
+    NMHDR header{dialog.Handle(), IDC_SERVER_LIST, LVN_COLUMNCLICK};
+    SendMessageA(dialog.Handle(), WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(dialog.Handle(), WM_NOTIFY, IDC_SERVER_LIST, 0);
+    SendMessageA(dialog.Handle(), WM_NOTIFY, IDC_SERVER_LIST, 16);
+    EXPECT_EQ(dialog.codes, std::vector<UINT>{LVN_COLUMNCLICK});
+}
+
 TEST_F(MainDialog, SystemMenuEndsWithTheAboutItem)
 {
     HMENU menu = GetSystemMenu(hwnd, FALSE);

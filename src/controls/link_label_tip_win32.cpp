@@ -1,6 +1,5 @@
-// What a link label needs only once the pointer comes to it: the hand
-// cursor and the tool tip. Neither is needed to show the window, so
-// neither delays the program's start.
+// A link label's tool tip, which shows the target. It is made when the
+// pointer first comes, so that it never delays the program's start.
 #include "controls/link_label_win32.h"
 
 #include <commctrl.h>
@@ -9,15 +8,6 @@
 namespace {
 
 constexpr UINT_PTR TOOL_ID = 1;
-// The help viewer's pointing hand.
-constexpr WORD HELP_HAND_CURSOR = 106;
-
-// A copy of a cursor, owned by whoever takes it.
-HCURSOR CopyCursorFrom(HMODULE module, LPCSTR name)
-{
-    HCURSOR shared = LoadCursorA(module, name);
-    return shared ? static_cast<HCURSOR>(CopyIcon(shared)) : nullptr;
-}
 
 TOOLINFOA ToolInfo(HWND label)
 {
@@ -31,48 +21,11 @@ TOOLINFOA ToolInfo(HWND label)
 
 } // namespace
 
-void CLinkLabel::SetHandCursor(HCURSOR cursor)
+void CLinkLabel::WindowDestroyer::operator()(HWND window) const
 {
-    if (cursor != m_handCursor.get())
-        m_handCursor.reset(cursor);
-    if (!cursor)
-        LoadHandCursor();
-}
-
-HCURSOR CLinkLabel::GetHandCursor()
-{
-    LoadHandCursor();
-    return m_handCursor.get();
-}
-
-// The help viewer's hand, where Windows still ships it with its cursor;
-// else the system's own pointing hand, so that a link always shows a hand.
-// The program file is mapped as data only: it is never run, and an
-// executable cannot be loaded as an image beside our own.
-void CLinkLabel::LoadHandCursor()
-{
-    if (m_handCursor)
-        return;
-    char directory[MAX_PATH] = "";
-    const UINT length = GetWindowsDirectoryA(directory, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        const std::string program = std::string(directory, length) + "\\winhlp32.exe";
-        if (HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
-            m_handCursor.reset(CopyCursorFrom(module, MAKEINTRESOURCEA(HELP_HAND_CURSOR)));
-            FreeLibrary(module);
-        }
-    }
-    if (!m_handCursor)
-        m_handCursor.reset(CopyCursorFrom(nullptr, IDC_HAND));
-}
-
-LRESULT CLinkLabel::OnSetCursor()
-{
-    LoadHandCursor();
-    if (!m_handCursor)
-        return FALSE;
-    SetCursor(m_handCursor.get());
-    return TRUE;
+    // The tip is owned by the dialog's window and may have gone with it.
+    if (IsWindow(window))
+        DestroyWindow(window);
 }
 
 // The tool covers the label as it is when the pointer first comes.
