@@ -24,14 +24,14 @@
 #include "lists/server_list.h"
 #include "ping/ping_all.h"
 #include "platform/clock_win32.h"
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
-#include "ui/server_list_view_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
+#include "ui/server_view_win32.h"
 
 namespace {
 
@@ -116,11 +116,11 @@ int main(int argc, char** argv)
     if (WSAStartup(WINSOCK_1_1, &data) != 0 || !SeedServerList(LoopbackList(count)))
         return 1;
     Win32Platform platform;
-    IcmpEchoService echo;
+    Win32EchoService echo;
     CManagerDlg dialog(platform, echo);
     if (dialog.Create() == nullptr)
         return 1;
-    ServerListView view;
+    Win32ServerView view;
     view.Attach(dialog.Item(IDC_SERVER_LIST));
 
     RunPendingMessages();

@@ -13,12 +13,12 @@
 
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 #include "platform/winsock_version_win32.h"
 
 namespace {
 
-void ProbeOnce(IcmpEchoService& echo, int round, const char* host)
+void ProbeOnce(Win32EchoService& echo, int round, const char* host)
 {
     CPingProbe probe(echo);
     probe.m_pszHost = host;
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     WSADATA data;
     if (WSAStartup(WINSOCK_1_1, &data) != 0)
         return 1;
-    IcmpEchoService echo;
+    Win32EchoService echo;
     int rounds = std::atoi(argv[1]);
     for (int round = 1; round <= rounds; ++round) {
         for (int i = 2; i < argc; ++i)

@@ -5,12 +5,12 @@
 #include <random>
 
 #include "ping/ping_time.h"
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 #include "program_bench.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
-#include "ui/server_list_view_win32.h"
 #include "ui/server_view.h"
+#include "ui/server_view_win32.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void RunPendingMessages()
 
 // One sort as "Ping" ends with it, and the time until the list view has
 // painted the result.
-void TimeOneSort(ServerListView& view, HWND list, const std::string& order, SortTimes& times)
+void TimeOneSort(Win32ServerView& view, HWND list, const std::string& order, SortTimes& times)
 {
     FillServerView(MeasuredServers(order), view);
     RunPendingMessages();
@@ -65,12 +65,12 @@ void TimeOneSort(ServerListView& view, HWND list, const std::string& order, Sort
 std::vector<SortTimes> SortTimesOf100Rows(int rounds)
 {
     Win32Platform platform;
-    IcmpEchoService echo;
+    Win32EchoService echo;
     CManagerDlg dialog(platform, echo);
     dialog.Create();
     RunPendingMessages();
     const HWND list = dialog.Item(IDC_SERVER_LIST);
-    ServerListView view;
+    Win32ServerView view;
     view.Attach(list);
 
     std::vector<SortTimes> results;

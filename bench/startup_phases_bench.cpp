@@ -27,8 +27,8 @@
 #include "platform/winsock_version_win32.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
-#include "ui/server_list_view_win32.h"
 #include "ui/server_view.h"
+#include "ui/server_view_win32.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ int main()
     SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     phases.End("menu+icon");
-    ServerListView view;
+    Win32ServerView view;
     view.Attach(GetDlgItem(dialog, IDC_SERVER_LIST));
     view.SetUpColumns();
     phases.End("columns");

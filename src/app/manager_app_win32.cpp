@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 #include "platform/platform_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "res/resource.h"
@@ -42,7 +42,7 @@ bool CManagerApp::InitInstance()
 
     // Every concrete part is made here and lent to the window.
     Win32Platform platform;
-    IcmpEchoService echo;
+    Win32EchoService echo;
     CManagerDlg dialog(platform, echo);
     dialog.DoModal();
     return false;

@@ -49,12 +49,12 @@ void CLinkLabel::SetFitToText(bool fit)
 // without a font of its own draws in the system font, so that is copied.
 void CLinkLabel::SetLinkFont(bool underlined)
 {
-    HGDIOBJ current = reinterpret_cast<HGDIOBJ>(SendMessageA(m_hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ current = reinterpret_cast<HGDIOBJ>(SendMessageA(m_window, WM_GETFONT, 0, 0));
     LOGFONTA description{};
     GetObjectA(current ? current : GetStockObject(SYSTEM_FONT), sizeof description, &description);
     description.lfUnderline = underlined ? TRUE : FALSE;
     UniqueFont font(CreateFontIndirectA(&description));
-    SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageA(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     m_linkFont = std::move(font);
 }
 
@@ -63,25 +63,25 @@ void CLinkLabel::FitWindowToText()
     if (!IsAttached() || !m_fitToText)
         return;
     RECT window;
-    GetWindowRect(m_hwnd, &window);
+    GetWindowRect(m_window, &window);
     POINT corners[2] = {{window.left, window.top}, {window.right, window.bottom}};
-    if (HWND parent = GetParent(m_hwnd)) {
+    if (HWND parent = GetParent(m_window)) {
         ScreenToClient(parent, &corners[0]);
         ScreenToClient(parent, &corners[1]);
     }
 
-    const std::string text = win::GetText(m_hwnd);
+    const std::string text = win::GetText(m_window);
     SIZE extent{};
-    HDC dc = GetDC(m_hwnd);
+    HDC dc = GetDC(m_window);
     HGDIOBJ previous = SelectObject(dc, m_linkFont.get());
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, previous);
-    ReleaseDC(m_hwnd, dc);
+    ReleaseDC(m_window, dc);
 
-    const auto style = static_cast<std::uint32_t>(GetWindowLongA(m_hwnd, GWL_STYLE));
+    const auto style = static_cast<std::uint32_t>(GetWindowLongA(m_window, GWL_STYLE));
     const LabelRect fitted =
         FitLabelRect({corners[0].x, corners[0].y, corners[1].x, corners[1].y}, style, extent.cx, extent.cy);
-    SetWindowPos(m_hwnd, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+    SetWindowPos(m_window, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
                  fitted.bottom - fitted.top, SWP_NOZORDER);
 }
 
@@ -89,12 +89,12 @@ void CLinkLabel::FitWindowToText()
 void CLinkLabel::Invalidate()
 {
     if (IsAttached())
-        InvalidateRect(m_hwnd, nullptr, TRUE);
+        InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void CLinkLabel::RedrawNow()
 {
-    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 // Nothing is painted behind the text: the dialog shows through.

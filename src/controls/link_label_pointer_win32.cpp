@@ -26,11 +26,11 @@ void CLinkLabel::OnMouseMove(LPARAM position)
     if (!m_isHovering) {
         m_isHovering = true;
         RedrawNow();
-        SetCapture(m_hwnd);
+        SetCapture(m_window);
         return;
     }
     RECT client;
-    GetClientRect(m_hwnd, &client);
+    GetClientRect(m_window, &client);
     if (PtInRect(&client, POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)}))
         return;
     m_isHovering = false;
@@ -43,7 +43,7 @@ void CLinkLabel::OnMouseMove(LPARAM position)
 // no mouse move from outside reaches it any more.
 void CLinkLabel::OnCaptureChanged(HWND newCapture)
 {
-    if (!m_isHovering || newCapture == m_hwnd)
+    if (!m_isHovering || newCapture == m_window)
         return;
     m_isHovering = false;
     RedrawNow();

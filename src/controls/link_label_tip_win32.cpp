@@ -34,10 +34,10 @@ void CLinkLabel::CreateToolTip()
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     m_tip.reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, GetModuleHandleA(nullptr),
+                                CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, GetModuleHandleA(nullptr),
                                 nullptr));
-    TOOLINFOA info = ToolInfo(m_hwnd);
-    GetClientRect(m_hwnd, &info.rect);
+    TOOLINFOA info = ToolInfo(m_window);
+    GetClientRect(m_window, &info.rect);
     info.lpszText = const_cast<char*>(m_target.c_str());
     SendMessageA(m_tip.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
@@ -47,7 +47,7 @@ void CLinkLabel::UpdateTipText()
 {
     if (!m_tip)
         return;
-    TOOLINFOA info = ToolInfo(m_hwnd);
+    TOOLINFOA info = ToolInfo(m_window);
     info.lpszText = const_cast<char*>(m_target.c_str());
     SendMessageA(m_tip.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
 }
@@ -59,7 +59,7 @@ void CLinkLabel::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam)
     if (!m_tip)
         CreateToolTip();
     const DWORD position = GetMessagePos();
-    MSG relayed{m_hwnd,
+    MSG relayed{m_window,
                 message,
                 wParam,
                 lParam,

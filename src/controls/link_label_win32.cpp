@@ -38,38 +38,38 @@ CLinkLabel::~CLinkLabel()
 
 void CLinkLabel::Attach(HWND window)
 {
-    m_hwnd = window;
-    SetWindowSubclass(m_hwnd, SubclassProc, SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
+    m_window = window;
+    SetWindowSubclass(m_window, SubclassProc, SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
     PreSubclassWindow();
 }
 
 void CLinkLabel::PreSubclassWindow()
 {
     // Without SS_NOTIFY a static control reports no clicks.
-    SetWindowLongA(m_hwnd, GWL_STYLE, GetWindowLongA(m_hwnd, GWL_STYLE) | SS_NOTIFY);
+    SetWindowLongA(m_window, GWL_STYLE, GetWindowLongA(m_window, GWL_STYLE) | SS_NOTIFY);
     if (m_target.empty())
-        m_target = win::GetText(m_hwnd);
-    if (win::GetText(m_hwnd).empty())
-        win::SetText(m_hwnd, m_target);
+        m_target = win::GetText(m_window);
+    if (win::GetText(m_window).empty())
+        win::SetText(m_window, m_target);
     SetLinkFont(m_underlined);
     FitWindowToText();
 }
 
 void CLinkLabel::Detach()
 {
-    if (!m_hwnd)
+    if (!m_window)
         return;
-    const bool holdsCapture = m_isHovering && GetCapture() == m_hwnd;
+    const bool holdsCapture = m_isHovering && GetCapture() == m_window;
     m_isHovering = false;
     if (holdsCapture)
         ReleaseCapture();
-    RemoveWindowSubclass(m_hwnd, SubclassProc, SUBCLASS_ID);
-    m_hwnd = nullptr;
+    RemoveWindowSubclass(m_window, SubclassProc, SUBCLASS_ID);
+    m_window = nullptr;
 }
 
 bool CLinkLabel::IsAttached() const
 {
-    return m_hwnd && IsWindow(m_hwnd);
+    return m_window && IsWindow(m_window);
 }
 
 void CLinkLabel::SetTarget(const std::string& target)
@@ -95,7 +95,7 @@ LRESULT CALLBACK CLinkLabel::SubclassProc(HWND window, UINT message, WPARAM wPar
 
 LRESULT CLinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND window = m_hwnd;
+    HWND window = m_window;
     switch (message) {
     case win::REFLECTED_COMMAND:
         return OnReflectedCommand(wParam);

@@ -28,7 +28,7 @@ class CLinkLabel {
 
     // Subclasses the static control and sets it up as a link.
     void Attach(HWND window);
-    HWND Handle() const { return m_hwnd; }
+    HWND Handle() const { return m_window; }
 
     // The text shown stays; the tool tip shows the new target.
     void SetTarget(const std::string& target);
@@ -93,7 +93,7 @@ class CLinkLabel {
 
     LinkPlatform m_platform;
     User& m_user;
-    HWND m_hwnd = nullptr;
+    HWND m_window = nullptr;
 
     COLORREF m_colorUnvisited;
     COLORREF m_colorVisited;

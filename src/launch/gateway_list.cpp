@@ -67,29 +67,29 @@ GatewayListFault ShapeFault(const std::vector<std::string>& lines)
 
 } // namespace
 
-GatewayListFault CGatewayList::Parse(const std::string& data)
+GatewayListFault GatewayList::Parse(const std::string& data)
 {
-    GatewayListFault fault = SplitLines(data, m_lines, m_bEndLine);
+    GatewayListFault fault = SplitLines(data, m_lines, m_endsWithEmptyLine);
     if (fault == GatewayListFault::None)
         fault = ShapeFault(m_lines);
     if (fault != GatewayListFault::None) {
         m_lines.clear();
-        m_bEndLine = false;
+        m_endsWithEmptyLine = false;
     }
     return fault;
 }
 
-int CGatewayList::GatewayCount() const
+int GatewayList::GatewayCount() const
 {
     return m_lines.size() < HEADER_LINES ? 0 : static_cast<int>((m_lines.size() - HEADER_LINES) / 3);
 }
 
-Gateway CGatewayList::GatewayAt(int number) const
+Gateway GatewayList::GatewayAt(int number) const
 {
     return {m_lines.at(LineOf(number, 0)), m_lines.at(LineOf(number, 1)), m_lines.at(LineOf(number, 2))};
 }
 
-int CGatewayList::Selected() const
+int GatewayList::Selected() const
 {
     if (m_lines.size() < HEADER_LINES)
         return 0;
@@ -97,7 +97,7 @@ int CGatewayList::Selected() const
     return number >= 1 && number <= GatewayCount() ? number : 0;
 }
 
-int CGatewayList::Find(const std::string& host) const
+int GatewayList::Find(const std::string& host) const
 {
     for (int number = 1; number <= GatewayCount(); ++number)
         if (SameHost(m_lines[LineOf(number, 0)], host))
@@ -105,7 +105,7 @@ int CGatewayList::Find(const std::string& host) const
     return 0;
 }
 
-bool CGatewayList::Select(int number)
+bool GatewayList::Select(int number)
 {
     if (number < 1 || number > std::min(GatewayCount(), MAX_GATEWAYS))
         return false;
@@ -113,7 +113,7 @@ bool CGatewayList::Select(int number)
     return true;
 }
 
-bool CGatewayList::Append(const Gateway& gateway)
+bool GatewayList::Append(const Gateway& gateway)
 {
     if (m_lines.size() < HEADER_LINES || GatewayCount() >= MAX_GATEWAYS)
         return false;
@@ -123,12 +123,12 @@ bool CGatewayList::Append(const Gateway& gateway)
     return true;
 }
 
-std::string CGatewayList::Data() const
+std::string GatewayList::Data() const
 {
     std::string data;
     for (const std::string& line : m_lines)
         data += line + '\0';
-    if (m_bEndLine)
+    if (m_endsWithEmptyLine)
         data += '\0';
     return data;
 }

@@ -33,7 +33,7 @@ struct Gateway {
 // at the end. Line 1 is a format number, line 2 the selected gateway's
 // number, then three lines per gateway. Edits change the selection line and
 // add lines after the last gateway; every other byte stays as it was.
-class CGatewayList {
+class GatewayList {
   public:
     // Takes the data; after a fault the list is empty and is not to be
     // written back.
@@ -63,7 +63,7 @@ class CGatewayList {
     std::vector<std::string> m_lines;
     // Whether the data ended in the list's empty line; some writers leave
     // it out, and it is then left out again.
-    bool m_bEndLine = false;
+    bool m_endsWithEmptyLine = false;
 };
 
 // A gateway's time-zone number for a local bias in minutes, as the clients

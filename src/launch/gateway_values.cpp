@@ -32,7 +32,7 @@ std::string FaultText(GatewayListFault fault)
 
 // Selects the gateway in the list, adding it first when it is not there;
 // the reason when it cannot.
-std::optional<std::string> PointList(CGatewayList& list, const GatewayChoice& gateway)
+std::optional<std::string> PointList(GatewayList& list, const GatewayChoice& gateway)
 {
     int number = list.Find(gateway.host);
     if (number == 0 && list.GatewayCount() >= MAX_GATEWAYS)
@@ -60,7 +60,7 @@ std::optional<std::string> PointValue(const GatewayValue& where, const GatewayCh
         return std::string("it could not be read");
     if (read.value.type != RegistryType::MultiString)
         return std::string("it is not a REG_MULTI_SZ value");
-    CGatewayList list;
+    GatewayList list;
     const GatewayListFault fault = list.Parse(read.value.data);
     if (fault != GatewayListFault::None)
         return FaultText(fault);

@@ -5,12 +5,12 @@
 #include "platform/file_store.h"
 #include "platform/user.h"
 
-std::string CPrivateListFile::Path() const
+std::string PrivateListFile::Path() const
 {
     return m_files.WindowsDirectory() + "\\VELNOR.INI";
 }
 
-CPrivateListFile::StoredServers CPrivateListFile::ServersOf(const CServerList& list)
+PrivateListFile::StoredServers PrivateListFile::ServersOf(const CServerList& list)
 {
     StoredServers servers;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
@@ -18,7 +18,7 @@ CPrivateListFile::StoredServers CPrivateListFile::ServersOf(const CServerList& l
     return servers;
 }
 
-void CPrivateListFile::LoadPrivateList(CServerList& list)
+void PrivateListFile::LoadPrivateList(CServerList& list)
 {
     m_linesBeyondList.clear();
     m_encoding = PrivateListEncoding::Ansi;
@@ -54,7 +54,7 @@ void CPrivateListFile::LoadPrivateList(CServerList& list)
                            " are shown. The others stay in the file.");
 }
 
-void CPrivateListFile::SavePrivateList(const CServerList& list)
+void PrivateListFile::SavePrivateList(const CServerList& list)
 {
     StoredServers servers = ServersOf(list);
     if (servers == m_stored)

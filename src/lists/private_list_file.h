@@ -16,9 +16,9 @@ class User;
 // the list's own, so that no save loses a line of the file. A file is
 // written only when its servers were changed, and in the encoding it was
 // read in; a UTF-16 file is never written.
-class CPrivateListFile {
+class PrivateListFile {
   public:
-    CPrivateListFile(FileStore& files, User& user) : m_files(files), m_user(user) {}
+    PrivateListFile(FileStore& files, User& user) : m_files(files), m_user(user) {}
 
     // Appends one server per line. A missing file is created empty; one
     // that can be neither read nor created is reported to the user, and so

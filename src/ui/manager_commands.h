@@ -60,7 +60,7 @@ class ManagerCommands {
     void SavePrivateListIfCurrent();
 
     Platform m_platform;
-    CPrivateListFile m_privateListFile{m_platform.files, m_platform.user};
+    PrivateListFile m_privateListFile{m_platform.files, m_platform.user};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

@@ -7,7 +7,7 @@
 #include "platform/user.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
-#include "ui/server_list_view_win32.h"
+#include "ui/server_view_win32.h"
 #include "win/dialog.h"
 
 // The main window. It receives the messages and hands every command to
@@ -38,7 +38,7 @@ class CManagerDlg : public win::Dialog, public User {
     bool OnPaint();
 
     Win32WorkIndicator& m_work;
-    ServerListView m_serverView;
+    Win32ServerView m_serverView;
     ManagerCommands m_commands;
     HICON m_hIcon;
     CLinkLabel m_homePageLink;

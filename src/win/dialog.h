@@ -24,8 +24,8 @@ class Dialog {
     // Creates the dialog modelessly; the caller runs the messages.
     HWND Create(HWND owner = nullptr);
 
-    HWND Handle() const { return m_hwnd; }
-    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    HWND Handle() const { return m_window; }
+    HWND Item(int id) const { return GetDlgItem(m_window, id); }
 
   protected:
     // Return FALSE when the handler set the focus itself.
@@ -54,7 +54,7 @@ class Dialog {
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     int m_templateId;
-    HWND m_hwnd = nullptr;
+    HWND m_window = nullptr;
     bool m_modal = false;
 };
 

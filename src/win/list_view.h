@@ -11,29 +11,29 @@ namespace win {
 // A report list view: each method is one documented list-view message.
 class ListView {
   public:
-    explicit ListView(HWND hwnd = nullptr) : m_hwnd(hwnd) {}
+    explicit ListView(HWND hwnd = nullptr) : m_window(hwnd) {}
 
-    void Attach(HWND hwnd) { m_hwnd = hwnd; }
-    HWND Handle() const { return m_hwnd; }
+    void Attach(HWND hwnd) { m_window = hwnd; }
+    HWND Handle() const { return m_window; }
 
-    void SetBkColor(COLORREF color) { ListView_SetBkColor(m_hwnd, color); }
-    void SetTextBkColor(COLORREF color) { ListView_SetTextBkColor(m_hwnd, color); }
-    COLORREF GetBkColor() const { return ListView_GetBkColor(m_hwnd); }
-    COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(m_hwnd); }
+    void SetBkColor(COLORREF color) { ListView_SetBkColor(m_window, color); }
+    void SetTextBkColor(COLORREF color) { ListView_SetTextBkColor(m_window, color); }
+    COLORREF GetBkColor() const { return ListView_GetBkColor(m_window); }
+    COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(m_window); }
     int InsertColumn(int position, const char* title, int format, int width);
-    int GetColumnWidth(int column) const { return ListView_GetColumnWidth(m_hwnd, column); }
-    int GetItemCount() const { return ListView_GetItemCount(m_hwnd); }
-    void DeleteAllItems() { ListView_DeleteAllItems(m_hwnd); }
-    void DeleteItem(int row) { ListView_DeleteItem(m_hwnd, row); }
+    int GetColumnWidth(int column) const { return ListView_GetColumnWidth(m_window, column); }
+    int GetItemCount() const { return ListView_GetItemCount(m_window); }
+    void DeleteAllItems() { ListView_DeleteAllItems(m_window); }
+    void DeleteItem(int row) { ListView_DeleteItem(m_window, row); }
     int InsertItem(int row, const std::string& text);
     void SetItemText(int row, int column, const std::string& text);
     std::string GetItemText(int row, int column) const;
-    int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(m_hwnd, start, flags); }
-    void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(m_hwnd, row, state, mask); }
+    int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(m_window, start, flags); }
+    void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(m_window, row, state, mask); }
     RECT GetWindowRect() const;
 
   private:
-    HWND m_hwnd;
+    HWND m_window;
 };
 
 } // namespace win

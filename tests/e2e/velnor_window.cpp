@@ -69,7 +69,7 @@ LPARAM KeyParameter(WORD virtualKey, bool release)
 
 HWND DialogWindow::Item(int id) const
 {
-    HWND item = GetDlgItem(m_hwnd, id);
+    HWND item = GetDlgItem(m_window, id);
     if (item == nullptr)
         throw std::runtime_error("the dialog has no control " + std::to_string(id));
     return item;
@@ -83,7 +83,7 @@ bool DialogWindow::IsChecked(int id) const
 std::string DialogWindow::StaticTexts() const
 {
     std::vector<HWND> statics;
-    EnumChildWindows(m_hwnd, CollectStatic, reinterpret_cast<LPARAM>(&statics));
+    EnumChildWindows(m_window, CollectStatic, reinterpret_cast<LPARAM>(&statics));
     std::string texts;
     for (HWND item : statics)
         texts += TextOf(item) + "\n";
@@ -100,7 +100,8 @@ void DialogWindow::PostKey(WORD virtualKey) const
 {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(m_hwnd, nullptr), &thread) || thread.hwndFocus == nullptr)
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(m_window, nullptr), &thread) ||
+        thread.hwndFocus == nullptr)
         throw std::runtime_error("no control of the dialog has the keyboard focus");
     PostMessageA(thread.hwndFocus, WM_KEYDOWN, virtualKey, KeyParameter(virtualKey, false));
     PostMessageA(thread.hwndFocus, WM_KEYUP, virtualKey, KeyParameter(virtualKey, true));
@@ -109,13 +110,13 @@ void DialogWindow::PostKey(WORD virtualKey) const
 void DialogWindow::Focus(int id) const
 {
     // As a person clicks into the window first.
-    SetForegroundWindow(m_hwnd);
-    SendWithin(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    SetForegroundWindow(m_window);
+    SendWithin(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
 }
 
 void DialogWindow::SystemCommand(WPARAM command) const
 {
-    if (!PostMessageA(m_hwnd, WM_SYSCOMMAND, command, 0))
+    if (!PostMessageA(m_window, WM_SYSCOMMAND, command, 0))
         throw std::runtime_error("cannot send the system command");
 }
 

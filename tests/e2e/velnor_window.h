@@ -13,9 +13,9 @@ class ChildProcess;
 // About box, or Velnor's main window itself.
 class DialogWindow {
   public:
-    DialogWindow(HWND hwnd, HANDLE process) : m_hwnd(hwnd), m_process(process) {}
+    DialogWindow(HWND hwnd, HANDLE process) : m_window(hwnd), m_process(process) {}
 
-    HWND Handle() const { return m_hwnd; }
+    HWND Handle() const { return m_window; }
     HWND Item(int id) const;
     std::string ItemText(int id) const { return TextOf(Item(id)); }
     void SetItemText(int id, const std::string& text) const { SetTextOf(Item(id), text); }
@@ -35,13 +35,13 @@ class DialogWindow {
     // Moves the keyboard focus to the control, as the dialog manager does.
     void Focus(int id) const;
     void SystemCommand(WPARAM command) const;
-    bool IsShown() const { return IsWindow(m_hwnd) && IsWindowVisible(m_hwnd); }
+    bool IsShown() const { return IsWindow(m_window) && IsWindowVisible(m_window); }
     bool WaitUntilClosed(DWORD timeoutMs = ANSWER_TIMEOUT_MS) const;
     // The dialog's list view control.
     RemoteListView ListView(int id) const { return RemoteListView(Item(id), m_process); }
 
   private:
-    HWND m_hwnd;
+    HWND m_window;
     HANDLE m_process;
 };
 

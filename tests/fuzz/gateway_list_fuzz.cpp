@@ -22,7 +22,7 @@ void Check(bool condition)
         __builtin_trap();
 }
 
-std::vector<Gateway> GatewaysOf(const CGatewayList& list)
+std::vector<Gateway> GatewaysOf(const GatewayList& list)
 {
     std::vector<Gateway> gateways;
     for (int number = 1; number <= list.GatewayCount(); ++number)
@@ -46,7 +46,7 @@ std::string Flipped(std::string text)
 // The input: a mode byte, a byte for the gateway or the new host's length,
 // the new host, then the value's data. Even modes choose a listed host in
 // flipped case, odd ones a new host.
-GatewayChoice ChooseGateway(const std::string& input, const CGatewayList& list, std::string& data)
+GatewayChoice ChooseGateway(const std::string& input, const GatewayList& list, std::string& data)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
@@ -64,8 +64,8 @@ GatewayChoice ChooseGateway(const std::string& input, const CGatewayList& list, 
 void CheckPointed(const std::string& before, const std::string& after, const GatewayChoice& gateway,
                   bool left)
 {
-    CGatewayList old;
-    CGatewayList now;
+    GatewayList old;
+    GatewayList now;
     Check(old.Parse(before) == GatewayListFault::None);
     Check(now.Parse(after) == GatewayListFault::None);
     Check(before.substr(0, before.find('\0')) == after.substr(0, after.find('\0')));
@@ -87,12 +87,12 @@ void CheckPointed(const std::string& before, const std::string& after, const Gat
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(bytes), size);
-    CGatewayList probe;
+    GatewayList probe;
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
     std::string data;
     const GatewayChoice gateway = ChooseGateway(input, probe, data);
 
-    CGatewayList list;
+    GatewayList list;
     const bool parses = list.Parse(data) == GatewayListFault::None;
     Check(parses ? list.Data() == data : list.Data().empty() && list.GatewayCount() == 0);
 

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     FakeFileStore files;
     FakeUser user;
-    CPrivateListFile file(files, user);
+    PrivateListFile file(files, user);
     const std::string path = file.Path();
     files.files[path] = text;
     if (data[0] & 1)

@@ -35,7 +35,7 @@ class GatewayListParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(GatewayListParse, TellsTheShapeAndKeepsEveryByteOfAListThatParses)
 {
-    CGatewayList list;
+    GatewayList list;
     EXPECT_EQ(list.Parse(GetParam().data), GetParam().fault);
     EXPECT_EQ(list.GatewayCount(), GetParam().gateways);
     EXPECT_EQ(list.Selected(), GetParam().selected);
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
 {
-    CGatewayList list;
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(CLASSIC)), GatewayListFault::None);
 
     EXPECT_EQ(list.Find("ASIA.Battle.NET"), 3);
@@ -87,7 +87,7 @@ TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
 
 TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 {
-    CGatewayList list;
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(12, "7"))), GatewayListFault::None);
 
     EXPECT_TRUE(list.Select(4));
@@ -102,7 +102,7 @@ TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
 {
     for (const std::string& ending : {std::string(1, '\0'), std::string()}) {
-        CGatewayList list;
+        GatewayList list;
         const std::string data = MultiString(RERELEASE);
         ASSERT_EQ(list.Parse(data.substr(0, data.size() - 1) + ending), GatewayListFault::None);
 
@@ -119,7 +119,7 @@ TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
 
 TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 {
-    CGatewayList list;
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(98))), GatewayListFault::None);
     EXPECT_TRUE(list.Append({"127.0.0.99", "0", "last"}));
     EXPECT_TRUE(list.Select(99));
@@ -133,7 +133,7 @@ TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 
 TEST(GatewayList, RefusesLinesThatWouldBreakTheList)
 {
-    CGatewayList list;
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(RERELEASE)), GatewayListFault::None);
 
     EXPECT_FALSE(list.Append({"", "-1", "name"}));

@@ -96,7 +96,7 @@ struct PrivateListFileTest : ::testing::Test {
 
     FakeFileStore files;
     FakeUser user;
-    CPrivateListFile file{files, user};
+    PrivateListFile file{files, user};
     CServerList list;
 };
 

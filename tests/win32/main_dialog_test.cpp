@@ -11,7 +11,7 @@
 #include "res/resource.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
-#include "ui/server_list_view_win32.h"
+#include "ui/server_view_win32.h"
 #include "win/dialog.h"
 #include "window_queries.h"
 
@@ -174,7 +174,7 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     click.hdr.idFrom = IDC_SERVER_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iSubItem = COLUMN_PING;
-    ServerListView view;
+    Win32ServerView view;
     view.Attach(Item(IDC_SERVER_LIST));
     std::vector<std::string> before;
     for (int row = 0; row < view.RowCount(); ++row)

@@ -18,14 +18,14 @@
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "platform/clock_win32.h"
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
-#include "ui/server_list_view_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
+#include "ui/server_view_win32.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ class SocketsStarted : public ::testing::Test {
     }
     static void TearDownTestSuite() { WSACleanup(); }
 
-    IcmpEchoService echo;
+    Win32EchoService echo;
 };
 
 class RealPing : public SocketsStarted {
@@ -236,7 +236,7 @@ class PingCommand : public SocketsStarted {
 
     Win32Platform platform;
     CManagerDlg dialog{platform, echo};
-    ServerListView view;
+    Win32ServerView view;
 };
 
 TEST_F(PingCommand, ShowsTheTimeOfEveryAnsweringServer)

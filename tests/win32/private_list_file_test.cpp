@@ -71,7 +71,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
 
     Win32FileStore files;
     RecordingUser user;
-    CPrivateListFile file{files, user};
+    PrivateListFile file{files, user};
     std::string path;
     std::optional<std::string> previous;
 };

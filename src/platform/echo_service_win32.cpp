@@ -1,4 +1,4 @@
-#include "platform/icmp_echo_service_win32.h"
+#include "platform/echo_service_win32.h"
 
 #include <windows.h>
 
@@ -97,7 +97,7 @@ DWORD WINAPI ThreadEntry(LPVOID parameter)
 
 } // namespace
 
-std::unique_ptr<EchoSession> IcmpEchoService::OpenSession()
+std::unique_ptr<EchoSession> Win32EchoService::OpenSession()
 {
     Library library(LoadSystemLibrary("ICMP.DLL"));
     if (!library)
@@ -113,7 +113,7 @@ std::unique_ptr<EchoSession> IcmpEchoService::OpenSession()
     return session;
 }
 
-std::optional<IPv4Address> IcmpEchoService::DottedAddress(const char* text)
+std::optional<IPv4Address> Win32EchoService::DottedAddress(const char* text)
 {
     // INADDR_NONE is both the refusal and "255.255.255.255".
     const IPv4Address address = inet_addr(text);
@@ -124,7 +124,7 @@ std::optional<IPv4Address> IcmpEchoService::DottedAddress(const char* text)
 
 // Each look-up starts the socket layer for itself and cleans it up after,
 // nested within the start-up that the program made for the whole process.
-HostLookup IcmpEchoService::LookUpHost(const char* name)
+HostLookup Win32EchoService::LookUpHost(const char* name)
 {
     WSADATA data;
     const int startError = WSAStartup(WINSOCK_1_1, &data);
@@ -141,7 +141,7 @@ HostLookup IcmpEchoService::LookUpHost(const char* name)
     return lookup;
 }
 
-bool IcmpEchoService::StartThread(ThreadProc proc, void* parameter)
+bool Win32EchoService::StartThread(ThreadProc proc, void* parameter)
 {
     std::unique_ptr<ThreadStart> start(new (std::nothrow) ThreadStart{proc, parameter});
     if (!start)

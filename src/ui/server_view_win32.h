@@ -7,7 +7,7 @@
 constexpr COLORREF SERVER_VIEW_BKCOLOR = 0x00E1FFFF;
 
 // The main window's list view as the server view's table of rows.
-class ServerListView : public ServerView {
+class Win32ServerView : public ServerView {
   public:
     void Attach(HWND hwnd) { m_list.Attach(hwnd); }
     // Three equal columns from the view's width, and the pale colours.

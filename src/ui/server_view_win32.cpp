@@ -1,8 +1,8 @@
-#include "ui/server_list_view_win32.h"
+#include "ui/server_view_win32.h"
 
 #include "ui/server_view.h"
 
-void ServerListView::SetUpColumns()
+void Win32ServerView::SetUpColumns()
 {
     RECT rect = m_list.GetWindowRect();
     int width = ServerColumnWidth(rect.right - rect.left);
@@ -13,17 +13,17 @@ void ServerListView::SetUpColumns()
     m_list.SetTextBkColor(SERVER_VIEW_BKCOLOR);
 }
 
-void ServerListView::Repaint()
+void Win32ServerView::Repaint()
 {
     RedrawWindow(m_list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void ServerListView::SuspendRedraw()
+void Win32ServerView::SuspendRedraw()
 {
     SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
 }
 
-void ServerListView::ResumeRedraw()
+void Win32ServerView::ResumeRedraw()
 {
     SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_list.Handle(), nullptr, TRUE);

@@ -4,7 +4,7 @@
 
 // ICMP echo through "ICMP.DLL", which every session loads and releases
 // itself; names through Winsock 1.1; worker threads of the system's own.
-class IcmpEchoService : public EchoService {
+class Win32EchoService : public EchoService {
   public:
     std::unique_ptr<EchoSession> OpenSession() override;
     std::optional<IPv4Address> DottedAddress(const char* text) override;
