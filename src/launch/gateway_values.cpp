@@ -32,12 +32,12 @@ std::string FaultText(GatewayListFault fault)
 
 // Selects the gateway in the list, adding it first when it is not there;
 // the reason when it cannot.
-std::optional<std::string> PointList(GatewayList& list, const GatewayChoice& gateway)
+std::optional<std::string> PointList(GatewayList& list, const Gateway& gateway)
 {
     int number = list.Find(gateway.host);
     if (number == 0 && list.GatewayCount() >= MAX_GATEWAYS)
         return "it already holds " + std::to_string(MAX_GATEWAYS) + " gateways, as many as it can number";
-    if (number == 0 && !list.Append({gateway.host, gateway.zone, gateway.name}))
+    if (number == 0 && !list.Append(gateway))
         return std::string("the server's name cannot be written into it");
     if (number == 0)
         number = list.GatewayCount();
@@ -49,8 +49,7 @@ std::optional<std::string> PointList(GatewayList& list, const GatewayChoice& gat
 
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
-std::optional<std::string> PointValue(const GatewayValue& where, const GatewayChoice& gateway,
-                                      Registry& registry)
+std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry)
 {
     const RegistryRoot root = RegistryRoot::CurrentUser;
     const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
@@ -89,7 +88,7 @@ std::vector<GatewayValue> GatewayValuesOf(Game game)
     return {SHARED_GATEWAYS};
 }
 
-std::vector<std::string> PointGatewayLists(Game game, const GatewayChoice& gateway, Registry& registry)
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry)
 {
     std::vector<std::string> left;
     for (const GatewayValue& where : GatewayValuesOf(game))

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "launch/game_table.h"
+#include "launch/gateway_list.h"
 
 class Registry;
 
@@ -18,18 +19,11 @@ struct GatewayValue {
 // own as well.
 std::vector<GatewayValue> GatewayValuesOf(Game game);
 
-// The gateway that a launch points the lists at.
-struct GatewayChoice {
-    std::string host;
-    std::string zone;
-    std::string name;
-};
-
 // Selects the gateway in each of the game's lists that exists, adding it
 // last where its host is not listed; one write per changed list, in the
 // type it had. A list that is missing is not made. Answers, for each list
 // left as it was, one line that names it and says why.
-std::vector<std::string> PointGatewayLists(Game game, const GatewayChoice& gateway, Registry& registry);
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry);
 
 // The message that tells the user which lists were left, from those lines.
 std::string LeftGatewayListsText(const std::vector<std::string>& lines);

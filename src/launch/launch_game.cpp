@@ -34,7 +34,7 @@ void ReportFailure(const GameInstallation& game, const GamePaths& paths, User& u
 
 // The server as a gateway of the clients' own lists: listed under its
 // description, or its name when it has none.
-GatewayChoice GatewayOf(const LaunchServer& server, TimeZone& timeZone)
+Gateway GatewayOf(const LaunchServer& server, TimeZone& timeZone)
 {
     return {server.name, std::to_string(GatewayTimeZone(timeZone.BiasMinutes())),
             server.description.empty() ? server.name : server.description};

@@ -46,7 +46,7 @@ std::string Flipped(std::string text)
 // The input: a mode byte, a byte for the gateway or the new host's length,
 // the new host, then the value's data. Even modes choose a listed host in
 // flipped case, odd ones a new host.
-GatewayChoice ChooseGateway(const std::string& input, const GatewayList& list, std::string& data)
+Gateway ChooseGateway(const std::string& input, const GatewayList& list, std::string& data)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
@@ -61,8 +61,7 @@ GatewayChoice ChooseGateway(const std::string& input, const GatewayList& list, s
     return {rest.substr(0, length), zone, "Added"};
 }
 
-void CheckPointed(const std::string& before, const std::string& after, const GatewayChoice& gateway,
-                  bool left)
+void CheckPointed(const std::string& before, const std::string& after, const Gateway& gateway, bool left)
 {
     GatewayList old;
     GatewayList now;
@@ -90,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     GatewayList probe;
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
     std::string data;
-    const GatewayChoice gateway = ChooseGateway(input, probe, data);
+    const Gateway gateway = ChooseGateway(input, probe, data);
 
     GatewayList list;
     const bool parses = list.Parse(data) == GatewayListFault::None;
