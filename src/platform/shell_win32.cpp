@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include "platform/system_library_win32.h"
+
 namespace {
 
 using ShellExecuteProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
@@ -14,7 +16,7 @@ using ShellExecuteProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR
 ShellExecuteProc ShellExecuteFunction()
 {
     static const ShellExecuteProc execute = [] {
-        HMODULE shell = LoadLibraryA("shell32.dll");
+        HMODULE shell = LoadSystemLibrary("SHELL32.DLL");
         return shell ? reinterpret_cast<ShellExecuteProc>(
                            reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
                      : nullptr;

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shobjidl.h>
 
+#include "platform/system_library_win32.h"
+
 namespace {
 
 using CoInitializeExProc = HRESULT(WINAPI*)(LPVOID, DWORD);
@@ -35,7 +37,7 @@ void TaskbarProgress::Begin(HWND window)
 {
     End();
     m_window = window;
-    m_com = LoadLibraryA("ole32.dll");
+    m_com = LoadSystemLibrary("OLE32.DLL");
     if (!m_com)
         return;
     auto initialize = ComFunction<CoInitializeExProc>(m_com, "CoInitializeEx");
