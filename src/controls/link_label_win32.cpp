@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "controls/link_appearance.h"
-#include "win/control.h"
 #include "win/dialog.h"
 
 namespace {
@@ -38,7 +37,7 @@ CLinkLabel::~CLinkLabel()
 
 void CLinkLabel::Attach(HWND window)
 {
-    m_window = window;
+    m_window.Attach(window);
     SetWindowSubclass(m_window, SubclassProc, SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
     PreSubclassWindow();
 }
@@ -48,9 +47,9 @@ void CLinkLabel::PreSubclassWindow()
     // Without SS_NOTIFY a static control reports no clicks.
     SetWindowLongA(m_window, GWL_STYLE, GetWindowLongA(m_window, GWL_STYLE) | SS_NOTIFY);
     if (m_target.empty())
-        m_target = win::GetText(m_window);
-    if (win::GetText(m_window).empty())
-        win::SetText(m_window, m_target);
+        m_target = m_window.GetText();
+    if (m_window.GetText().empty())
+        m_window.SetText(m_target);
     SetLinkFont(m_underlined);
     FitWindowToText();
 }
@@ -64,7 +63,7 @@ void CLinkLabel::Detach()
     if (holdsCapture)
         ReleaseCapture();
     RemoveWindowSubclass(m_window, SubclassProc, SUBCLASS_ID);
-    m_window = nullptr;
+    m_window.Attach(nullptr);
 }
 
 bool CLinkLabel::IsAttached() const

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "controls/hyperlink.h"
+#include "win/window.h"
 
 class FileAssociations;
 class Shell;
@@ -28,7 +29,7 @@ class CLinkLabel {
 
     // Subclasses the static control and sets it up as a link.
     void Attach(HWND window);
-    HWND Handle() const { return m_window; }
+    HWND Handle() const { return m_window.Handle(); }
 
     // The text shown stays; the tool tip shows the new target.
     void SetTarget(const std::string& target);
@@ -77,7 +78,6 @@ class CLinkLabel {
     void SetLinkFont(bool underlined);
     void FitWindowToText();
     void Invalidate();
-    void RedrawNow();
     LRESULT OnCtlColor(HDC dc);
 
     // The pointer: hover, capture and the hand cursor.
@@ -93,7 +93,7 @@ class CLinkLabel {
 
     LinkPlatform m_platform;
     User& m_user;
-    HWND m_window = nullptr;
+    win::Window m_window;
 
     COLORREF m_colorUnvisited;
     COLORREF m_colorVisited;

@@ -4,7 +4,6 @@
 #include "ui/about_dialog_win32.h"
 #include "ui/add_server_dialog_win32.h"
 #include "ui/minimised_icon.h"
-#include "win/control.h"
 #include "win/message_box.h"
 
 CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
@@ -36,12 +35,12 @@ std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck& chec
 
 void CManagerDlg::EnableButton(int controlId, bool enabled)
 {
-    win::Enable(Item(controlId), enabled);
+    Item(controlId).Enable(enabled);
 }
 
 bool CManagerDlg::IsDeleteCacheChecked()
 {
-    return win::IsChecked(Item(IDC_DELETE_BNCACHE));
+    return Item(IDC_DELETE_BNCACHE).IsChecked();
 }
 
 BOOL CManagerDlg::OnInitDialog()
