@@ -4,17 +4,14 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "controls/link_appearance.h"
 #include "win/dialog.h"
 
 namespace {
 
 constexpr UINT_PTR SUBCLASS_ID = 1;
-
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
 
 bool IsMouseButtonMessage(UINT message)
 {
@@ -24,8 +21,8 @@ bool IsMouseButtonMessage(UINT message)
 
 } // namespace
 
-CLinkLabel::CLinkLabel(Shell& shell, FileAssociations& associations, User& user)
-    : m_platform{shell, associations, IsAnsiLeadByte}, m_user(user), m_colorUnvisited(LINK_COLOR_UNVISITED),
+CLinkLabel::CLinkLabel(LinkClickHandler onClick)
+    : m_onClick(std::move(onClick)), m_colorUnvisited(LINK_COLOR_UNVISITED),
       m_colorVisited(LINK_COLOR_VISITED), m_colorHover(GetSysColor(COLOR_HIGHLIGHT))
 {
 }
@@ -125,18 +122,6 @@ LRESULT CLinkLabel::OnReflectedCommand(WPARAM wParam)
 {
     if (HIWORD(wParam) != STN_CLICKED)
         return 0;
-    OnClicked();
+    m_onClick(*this);
     return TRUE;
-}
-
-void CLinkLabel::OnClicked()
-{
-    const int result = OpenHyperlink(m_target, SW_SHOW, m_platform);
-    m_isVisited = ShellSucceeded(result);
-    if (m_isVisited) {
-        MarkVisited(true);
-        return;
-    }
-    MessageBeep(MB_ICONEXCLAMATION);
-    ShowOpenError(result, m_user);
 }
