@@ -27,6 +27,7 @@
 #include "platform/winsock_version_win32.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
+#include "ui/link_opener_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_win32.h"
 
@@ -94,7 +95,7 @@ int main()
     Win32Shell shell;
     Win32FileAssociations associations;
     NoUser user;
-    CLinkLabel homePage(shell, associations, user), mail(shell, associations, user);
+    CLinkLabel homePage(LinkOpener(shell, associations, user)), mail(LinkOpener(shell, associations, user));
     homePage.Attach(GetDlgItem(dialog, IDC_HOMEPAGE_LINK));
     mail.Attach(GetDlgItem(dialog, IDC_MAIL_LINK));
     phases.End("labels");

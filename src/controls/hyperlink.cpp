@@ -2,7 +2,6 @@
 
 #include "platform/file_associations.h"
 #include "platform/shell.h"
-#include "platform/user.h"
 
 namespace {
 
@@ -41,10 +40,8 @@ const char* KnownErrorMessage(int code)
     }
 }
 
-} // namespace
-
 // When the fallback cannot be built, the shell's own code is the answer.
-int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform)
+int OpenWithShellElseAssociation(const std::string& target, int showCommand, const LinkPlatform& platform)
 {
     const int shellResult = platform.shell.Execute("open", target, "", "", showCommand);
     if (ShellSucceeded(shellResult))
@@ -62,14 +59,17 @@ int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform
     return platform.shell.StartCommandLine(*commandLine, showCommand);
 }
 
+} // namespace
+
+LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform)
+{
+    const int code = OpenWithShellElseAssociation(target, showCommand, platform);
+    return {code, ShellSucceeded(code) ? "" : OpenErrorText(code)};
+}
+
 std::string OpenErrorText(int code)
 {
     const char* known = KnownErrorMessage(code);
     const std::string message = known ? known : "Unknown Error (" + std::to_string(code) + ") occurred.";
     return "Unable to open hyperlink:\n\n" + message;
-}
-
-void ShowOpenError(int code, User& user)
-{
-    user.ShowWarning(OpenErrorText(code));
 }

@@ -6,7 +6,6 @@
 #include "platform/shell.h"
 
 class FileAssociations;
-class User;
 
 // What opening a link reaches of the platform.
 struct LinkPlatform {
@@ -15,14 +14,20 @@ struct LinkPlatform {
     LeadBytePredicate isLeadByte;
 };
 
+// What opening a link came to.
+struct LinkOpening {
+    // The result of the last try that could be made; ShellSucceeded accepts
+    // it when the link opened.
+    int code;
+    // Why the link could not be opened, to be shown; empty when it opened.
+    std::string errorText;
+
+    bool Opened() const { return ShellSucceeded(code); }
+};
+
 // Opens the target through the shell's "open" verb, else with the open
-// command registered for ".htm" documents. A result that ShellSucceeded
-// accepts means opened; else the error code of the last try that could be
-// made.
-int OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform);
+// command registered for ".htm" documents.
+LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform);
 
 // The text that explains why a link could not be opened.
 std::string OpenErrorText(int code);
-
-// Tells the user, in a warning box, why a link could not be opened.
-void ShowOpenError(int code, User& user);

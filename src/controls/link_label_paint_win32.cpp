@@ -3,7 +3,6 @@
 #include "controls/link_label_win32.h"
 
 #include "controls/link_appearance.h"
-#include "win/control.h"
 
 static_assert(LABEL_STYLE_CENTER == SS_CENTER && LABEL_STYLE_RIGHT == SS_RIGHT &&
               LABEL_STYLE_CENTERIMAGE == SS_CENTERIMAGE);
@@ -70,7 +69,7 @@ void CLinkLabel::FitWindowToText()
         ScreenToClient(parent, &corners[1]);
     }
 
-    const std::string text = win::GetText(m_window);
+    const std::string text = m_window.GetText();
     SIZE extent{};
     HDC dc = GetDC(m_window);
     HGDIOBJ previous = SelectObject(dc, m_linkFont.get());
@@ -89,12 +88,7 @@ void CLinkLabel::FitWindowToText()
 void CLinkLabel::Invalidate()
 {
     if (IsAttached())
-        InvalidateRect(m_window, nullptr, TRUE);
-}
-
-void CLinkLabel::RedrawNow()
-{
-    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        m_window.Invalidate();
 }
 
 // Nothing is painted behind the text: the dialog shows through.

@@ -25,7 +25,7 @@ void CLinkLabel::OnMouseMove(LPARAM position)
 {
     if (!m_isHovering) {
         m_isHovering = true;
-        RedrawNow();
+        m_window.RedrawNow();
         SetCapture(m_window);
         return;
     }
@@ -35,7 +35,7 @@ void CLinkLabel::OnMouseMove(LPARAM position)
         return;
     m_isHovering = false;
     ReleaseCapture();
-    RedrawNow();
+    m_window.RedrawNow();
 }
 
 // A capture taken away (a box disabling the dialog, another window coming
@@ -46,7 +46,7 @@ void CLinkLabel::OnCaptureChanged(HWND newCapture)
     if (!m_isHovering || newCapture == m_window)
         return;
     m_isHovering = false;
-    RedrawNow();
+    m_window.RedrawNow();
 }
 
 void CLinkLabel::SetHandCursor(HCURSOR cursor)

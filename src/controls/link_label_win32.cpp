@@ -4,18 +4,14 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "controls/link_appearance.h"
-#include "win/control.h"
 #include "win/dialog.h"
 
 namespace {
 
 constexpr UINT_PTR SUBCLASS_ID = 1;
-
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
 
 bool IsMouseButtonMessage(UINT message)
 {
@@ -25,8 +21,8 @@ bool IsMouseButtonMessage(UINT message)
 
 } // namespace
 
-CLinkLabel::CLinkLabel(Shell& shell, FileAssociations& associations, User& user)
-    : m_platform{shell, associations, IsAnsiLeadByte}, m_user(user), m_colorUnvisited(LINK_COLOR_UNVISITED),
+CLinkLabel::CLinkLabel(LinkClickHandler onClick)
+    : m_onClick(std::move(onClick)), m_colorUnvisited(LINK_COLOR_UNVISITED),
       m_colorVisited(LINK_COLOR_VISITED), m_colorHover(GetSysColor(COLOR_HIGHLIGHT))
 {
 }
@@ -38,7 +34,7 @@ CLinkLabel::~CLinkLabel()
 
 void CLinkLabel::Attach(HWND window)
 {
-    m_window = window;
+    m_window.Attach(window);
     SetWindowSubclass(m_window, SubclassProc, SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
     PreSubclassWindow();
 }
@@ -48,9 +44,9 @@ void CLinkLabel::PreSubclassWindow()
     // Without SS_NOTIFY a static control reports no clicks.
     SetWindowLongA(m_window, GWL_STYLE, GetWindowLongA(m_window, GWL_STYLE) | SS_NOTIFY);
     if (m_target.empty())
-        m_target = win::GetText(m_window);
-    if (win::GetText(m_window).empty())
-        win::SetText(m_window, m_target);
+        m_target = m_window.GetText();
+    if (m_window.GetText().empty())
+        m_window.SetText(m_target);
     SetLinkFont(m_underlined);
     FitWindowToText();
 }
@@ -64,7 +60,7 @@ void CLinkLabel::Detach()
     if (holdsCapture)
         ReleaseCapture();
     RemoveWindowSubclass(m_window, SubclassProc, SUBCLASS_ID);
-    m_window = nullptr;
+    m_window.Attach(nullptr);
 }
 
 bool CLinkLabel::IsAttached() const
@@ -126,18 +122,6 @@ LRESULT CLinkLabel::OnReflectedCommand(WPARAM wParam)
 {
     if (HIWORD(wParam) != STN_CLICKED)
         return 0;
-    OnClicked();
+    m_onClick(*this);
     return TRUE;
-}
-
-void CLinkLabel::OnClicked()
-{
-    const int result = OpenHyperlink(m_target, SW_SHOW, m_platform);
-    m_isVisited = ShellSucceeded(result);
-    if (m_isVisited) {
-        MarkVisited(true);
-        return;
-    }
-    MessageBeep(MB_ICONEXCLAMATION);
-    ShowOpenError(result, m_user);
 }

@@ -2,33 +2,34 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
 
-#include "controls/hyperlink.h"
+#include "win/window.h"
 
-class FileAssociations;
-class Shell;
-class User;
+class CLinkLabel;
+
+// What the label's owner does with a click: it opens the target, and marks
+// the label visited or not.
+using LinkClickHandler = std::function<void(CLinkLabel& clicked)>;
 
 // A dialog's static text control made into a hyperlink: drawn in a link
 // colour, underlined, with a hand cursor and a tool tip showing its target,
-// sized to its text; a click opens the target. Until Attach, the setters
-// only store their values for Attach to use. The cursor and the tool tip
-// are made when the pointer first comes to the label.
+// sized to its text; a click is handed to the owner. Until Attach, the
+// setters only store their values for Attach to use. The cursor and the
+// tool tip are made when the pointer first comes to the label.
 class CLinkLabel {
   public:
-    // Targets open through the shell, else through the file associations;
-    // failures are told to the user.
-    CLinkLabel(Shell& shell, FileAssociations& associations, User& user);
+    explicit CLinkLabel(LinkClickHandler onClick);
     ~CLinkLabel();
     CLinkLabel(const CLinkLabel&) = delete;
     CLinkLabel& operator=(const CLinkLabel&) = delete;
 
     // Subclasses the static control and sets it up as a link.
     void Attach(HWND window);
-    HWND Handle() const { return m_window; }
+    HWND Handle() const { return m_window.Handle(); }
 
     // The text shown stays; the tool tip shows the new target.
     void SetTarget(const std::string& target);
@@ -71,13 +72,11 @@ class CLinkLabel {
     void Detach();
     bool IsAttached() const;
     LRESULT OnReflectedCommand(WPARAM wParam);
-    void OnClicked();
 
     // Painting and colours.
     void SetLinkFont(bool underlined);
     void FitWindowToText();
     void Invalidate();
-    void RedrawNow();
     LRESULT OnCtlColor(HDC dc);
 
     // The pointer: hover, capture and the hand cursor.
@@ -91,9 +90,8 @@ class CLinkLabel {
     void UpdateTipText();
     void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
 
-    LinkPlatform m_platform;
-    User& m_user;
-    HWND m_window = nullptr;
+    LinkClickHandler m_onClick;
+    win::Window m_window;
 
     COLORREF m_colorUnvisited;
     COLORREF m_colorVisited;

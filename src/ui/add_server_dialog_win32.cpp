@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "res/resource.h"
-#include "win/control.h"
 #include "win/message_box.h"
 
 CAddServerDlg::CAddServerDlg(NewServerCheck check) : win::Dialog(IDD_ADD_SERVER), m_check(std::move(check)) {}
@@ -31,8 +30,8 @@ bool CAddServerDlg::OnCommand(int id, int notifyCode, HWND control)
 
 void CAddServerDlg::DoDataExchange()
 {
-    m_description = win::GetText(Item(IDC_NEW_SERVER_DESCRIPTION));
-    m_serverName = win::GetText(Item(IDC_NEW_SERVER_NAME));
+    m_description = Item(IDC_NEW_SERVER_DESCRIPTION).GetText();
+    m_serverName = Item(IDC_NEW_SERVER_NAME).GetText();
 }
 
 std::optional<NewServer> RunAddServerDialog(HWND owner, const NewServerCheck& check)

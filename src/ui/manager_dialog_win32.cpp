@@ -3,8 +3,8 @@
 #include "res/maintainer.h"
 #include "ui/about_dialog_win32.h"
 #include "ui/add_server_dialog_win32.h"
+#include "ui/link_opener_win32.h"
 #include "ui/minimised_icon.h"
-#include "win/control.h"
 #include "win/message_box.h"
 
 CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
@@ -12,8 +12,8 @@ CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
       m_commands(Platform{m_serverView, *this, platform.registry, platform.files, platform.shell,
                           platform.clock, echo, platform.timeZone, platform.work}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
-      m_homePageLink(platform.shell, platform.associations, *this),
-      m_mailLink(platform.shell, platform.associations, *this)
+      m_homePageLink(LinkOpener(platform.shell, platform.associations, *this)),
+      m_mailLink(LinkOpener(platform.shell, platform.associations, *this))
 {
 }
 
@@ -36,12 +36,12 @@ std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck& chec
 
 void CManagerDlg::EnableButton(int controlId, bool enabled)
 {
-    win::Enable(Item(controlId), enabled);
+    Item(controlId).Enable(enabled);
 }
 
 bool CManagerDlg::IsDeleteCacheChecked()
 {
-    return win::IsChecked(Item(IDC_DELETE_BNCACHE));
+    return Item(IDC_DELETE_BNCACHE).IsChecked();
 }
 
 BOOL CManagerDlg::OnInitDialog()

@@ -12,19 +12,3 @@ void Win32ServerView::SetUpColumns()
     m_list.SetBkColor(SERVER_VIEW_BKCOLOR);
     m_list.SetTextBkColor(SERVER_VIEW_BKCOLOR);
 }
-
-void Win32ServerView::Repaint()
-{
-    RedrawWindow(m_list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
-void Win32ServerView::SuspendRedraw()
-{
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
-}
-
-void Win32ServerView::ResumeRedraw()
-{
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(m_list.Handle(), nullptr, TRUE);
-}

@@ -23,9 +23,9 @@ class Win32ServerView : public ServerView {
     void DeleteRow(int row) override { m_list.DeleteItem(row); }
     void DeleteAllRows() override { m_list.DeleteAllItems(); }
     int SelectedRow() const override { return m_list.GetNextItem(-1, LVNI_SELECTED); }
-    void Repaint() override;
-    void SuspendRedraw() override;
-    void ResumeRedraw() override;
+    void Repaint() override { m_list.RedrawNow(); }
+    void SuspendRedraw() override { m_list.SuspendRedraw(); }
+    void ResumeRedraw() override { m_list.ResumeRedraw(); }
 
   private:
     win::ListView m_list;

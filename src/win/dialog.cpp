@@ -40,8 +40,8 @@ const NMHDR* Dialog::NotifyHeader(LPARAM lParam)
 
 Dialog::~Dialog()
 {
-    if (m_window && !m_modal)
-        DestroyWindow(m_window);
+    if (Handle() && !m_modal)
+        DestroyWindow(Handle());
 }
 
 INT_PTR Dialog::DoModal(HWND owner)
@@ -79,9 +79,9 @@ bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
 void Dialog::EndDialog(INT_PTR result)
 {
     if (m_modal)
-        ::EndDialog(m_window, result);
+        ::EndDialog(Handle(), result);
     else
-        DestroyWindow(m_window);
+        DestroyWindow(Handle());
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -93,7 +93,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             return FALSE;
         auto* dialog = reinterpret_cast<Dialog*>(lParam);
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        dialog->m_window = hwnd;
+        dialog->Attach(hwnd);
     }
     auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     if (!dialog)
@@ -101,7 +101,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     try {
         INT_PTR handled = dialog->Dispatch(message, wParam, lParam);
         if (message == WM_NCDESTROY)
-            dialog->m_window = nullptr;
+            dialog->Attach(nullptr);
         return handled;
     } catch (...) {
         // An exception cannot cross user32's frames; the message counts as
@@ -116,17 +116,17 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_INITDIALOG)
         return OnInitDialog();
     if (message == WM_COMMAND && IsBusy()) {
-        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, 0);
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, 0);
         return TRUE;
     }
     if (ReflectToChild(message, wParam, lParam, result) || Route(message, wParam, lParam, result)) {
         if (ReturnsResultDirectly(message))
             return static_cast<INT_PTR>(result);
-        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, result);
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
         return TRUE;
     }
     if (message == WM_COMMAND && OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
-        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, 0);
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, 0);
         return TRUE;
     }
     return FALSE;
@@ -151,7 +151,7 @@ bool Dialog::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return false;
     // A posted message may name any window, even a hung one of another
     // program that the send below would wait on for good.
-    if (!IsChild(m_window, child))
+    if (!IsChild(Handle(), child))
         return false;
     result = SendMessageA(child, REFLECT_BASE + message, wParam, lParam);
     return result != 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win/window.h"
+
 namespace win {
 
 // Messages that a dialog sends back to the child control that caused them,
@@ -12,8 +14,9 @@ constexpr UINT REFLECTED_CTLCOLORSTATIC = REFLECT_BASE + WM_CTLCOLORSTATIC;
 
 // A dialog made from a template, run modally or modelessly. One dialog
 // procedure dispatches to virtual handlers and applies the dialog return
-// rules; no exception ever leaves it.
-class Dialog {
+// rules; no exception ever leaves it. It is its window from WM_INITDIALOG
+// until WM_NCDESTROY.
+class Dialog : public Window {
   public:
     explicit Dialog(int templateId) : m_templateId(templateId) {}
     Dialog(const Dialog&) = delete;
@@ -24,8 +27,7 @@ class Dialog {
     // Creates the dialog modelessly; the caller runs the messages.
     HWND Create(HWND owner = nullptr);
 
-    HWND Handle() const { return m_window; }
-    HWND Item(int id) const { return GetDlgItem(m_window, id); }
+    Window Item(int id) const { return Window(GetDlgItem(Handle(), id)); }
 
   protected:
     // Return FALSE when the handler set the focus itself.
@@ -54,7 +56,6 @@ class Dialog {
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     int m_templateId;
-    HWND m_window = nullptr;
     bool m_modal = false;
 };
 

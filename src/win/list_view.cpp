@@ -13,7 +13,7 @@ int ListView::InsertColumn(int position, const char* title, int format, int widt
     column.pszText = const_cast<char*>(title);
     column.iSubItem = position;
     return static_cast<int>(
-        SendMessageA(m_window, LVM_INSERTCOLUMNA, position, reinterpret_cast<LPARAM>(&column)));
+        SendMessageA(Handle(), LVM_INSERTCOLUMNA, position, reinterpret_cast<LPARAM>(&column)));
 }
 
 int ListView::InsertItem(int row, const std::string& text)
@@ -22,7 +22,7 @@ int ListView::InsertItem(int row, const std::string& text)
     item.mask = LVIF_TEXT;
     item.iItem = row;
     item.pszText = const_cast<char*>(text.c_str());
-    return static_cast<int>(SendMessageA(m_window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 void ListView::SetItemText(int row, int column, const std::string& text)
@@ -30,7 +30,7 @@ void ListView::SetItemText(int row, int column, const std::string& text)
     LVITEMA item{};
     item.iSubItem = column;
     item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(m_window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(Handle(), LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
 // Reads a cell of any length: the buffer grows until the text fits.
@@ -43,7 +43,7 @@ std::string ListView::GetItemText(int row, int column) const
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
         auto length = static_cast<size_t>(
-            SendMessageA(m_window, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+            SendMessageA(Handle(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < buffer.size())
             return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
@@ -53,7 +53,7 @@ std::string ListView::GetItemText(int row, int column) const
 RECT ListView::GetWindowRect() const
 {
     RECT rect{};
-    ::GetWindowRect(m_window, &rect);
+    ::GetWindowRect(Handle(), &rect);
     return rect;
 }
 

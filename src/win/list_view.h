@@ -6,34 +6,30 @@
 
 #include <string>
 
+#include "win/window.h"
+
 namespace win {
 
 // A report list view: each method is one documented list-view message.
-class ListView {
+class ListView : public Window {
   public:
-    explicit ListView(HWND hwnd = nullptr) : m_window(hwnd) {}
+    explicit ListView(HWND hwnd = nullptr) : Window(hwnd) {}
 
-    void Attach(HWND hwnd) { m_window = hwnd; }
-    HWND Handle() const { return m_window; }
-
-    void SetBkColor(COLORREF color) { ListView_SetBkColor(m_window, color); }
-    void SetTextBkColor(COLORREF color) { ListView_SetTextBkColor(m_window, color); }
-    COLORREF GetBkColor() const { return ListView_GetBkColor(m_window); }
-    COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(m_window); }
+    void SetBkColor(COLORREF color) { ListView_SetBkColor(Handle(), color); }
+    void SetTextBkColor(COLORREF color) { ListView_SetTextBkColor(Handle(), color); }
+    COLORREF GetBkColor() const { return ListView_GetBkColor(Handle()); }
+    COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(Handle()); }
     int InsertColumn(int position, const char* title, int format, int width);
-    int GetColumnWidth(int column) const { return ListView_GetColumnWidth(m_window, column); }
-    int GetItemCount() const { return ListView_GetItemCount(m_window); }
-    void DeleteAllItems() { ListView_DeleteAllItems(m_window); }
-    void DeleteItem(int row) { ListView_DeleteItem(m_window, row); }
+    int GetColumnWidth(int column) const { return ListView_GetColumnWidth(Handle(), column); }
+    int GetItemCount() const { return ListView_GetItemCount(Handle()); }
+    void DeleteAllItems() { ListView_DeleteAllItems(Handle()); }
+    void DeleteItem(int row) { ListView_DeleteItem(Handle(), row); }
     int InsertItem(int row, const std::string& text);
     void SetItemText(int row, int column, const std::string& text);
     std::string GetItemText(int row, int column) const;
-    int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(m_window, start, flags); }
-    void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(m_window, row, state, mask); }
+    int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(Handle(), start, flags); }
+    void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(Handle(), row, state, mask); }
     RECT GetWindowRect() const;
-
-  private:
-    HWND m_window;
 };
 
 } // namespace win

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "controls/hyperlink.h"
-#include "fakes/fake_user.h"
 
 namespace {
 
@@ -30,14 +29,6 @@ TEST(OpenErrorText, EveryOtherCodeIsUnknownInSignedDecimal)
     EXPECT_EQ(OpenErrorText(33), PREFIX + "Unknown Error (33) occurred.");
     EXPECT_EQ(OpenErrorText(-5), PREFIX + "Unknown Error (-5) occurred.");
     EXPECT_EQ(OpenErrorText(INT_MIN), PREFIX + "Unknown Error (-2147483648) occurred.");
-}
-
-TEST(ShowOpenError, ShowsOneWarningWithTheText)
-{
-    FakeUser user;
-    ShowOpenError(26, user);
-    EXPECT_EQ(user.warnings, std::vector<std::string>{PREFIX + "A sharing violation occurred. "});
-    EXPECT_TRUE(user.messages.empty());
 }
 
 } // namespace

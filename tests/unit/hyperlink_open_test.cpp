@@ -33,12 +33,12 @@ class OpenHyperlinkTest : public ::testing::Test {
     std::string CommandLineFor(const std::string& registeredCommand, const std::string& target)
     {
         associations.values[OPEN_COMMAND_KEY] = registeredCommand;
-        EXPECT_EQ(Open(target), 42);
+        EXPECT_EQ(Open(target).code, 42);
         EXPECT_EQ(shell.commandLines.size(), 1u);
         return shell.commandLines.empty() ? "" : shell.commandLines.back();
     }
 
-    int Open(const std::string& target)
+    LinkOpening Open(const std::string& target)
     {
         return OpenHyperlink(target, SHOW_SHOW, {shell, associations, lead});
     }
@@ -52,7 +52,9 @@ TEST_F(OpenHyperlinkTest, ShellSuccessReadsNoRegistry)
 {
     for (int code : {33, 42}) {
         shell.executeResult = code;
-        EXPECT_EQ(Open("http://localhost/"), code);
+        const LinkOpening opening = Open("http://localhost/");
+        EXPECT_EQ(opening.code, code);
+        EXPECT_TRUE(opening.Opened() && opening.errorText.empty());
     }
     EXPECT_TRUE(associations.reads.empty());
     EXPECT_TRUE(shell.commandLines.empty());
@@ -67,7 +69,7 @@ TEST_F(OpenHyperlinkTest, ShellSuccessReadsNoRegistry)
 TEST_F(OpenHyperlinkTest, FallbackReadsTheHtmTypeAndItsOpenCommand)
 {
     associations.values[OPEN_COMMAND_KEY] = "browse.exe";
-    EXPECT_EQ(Open("t"), 42);
+    EXPECT_EQ(Open("t").code, 42);
     EXPECT_EQ(associations.reads, (std::vector<std::string>{".htm", OPEN_COMMAND_KEY}));
     EXPECT_EQ(shell.commandShows, std::vector<int>{SHOW_SHOW});
     EXPECT_EQ(shell.calls.front(), "execute t");
@@ -114,17 +116,20 @@ TEST_F(OpenHyperlinkTest, FallbackResultIsReportedEvenWhenItFails)
 {
     associations.values[OPEN_COMMAND_KEY] = "missing.exe \"%1\"";
     shell.startResult = 2;
-    EXPECT_EQ(Open("t"), 2);
+    const LinkOpening opening = Open("t");
+    EXPECT_EQ(opening.code, 2);
+    EXPECT_FALSE(opening.Opened());
+    EXPECT_EQ(opening.errorText, OpenErrorText(2));
 }
 
 TEST_F(OpenHyperlinkTest, MissingAssociationReportsTheShellsCode)
 {
     associations.values.erase(".htm");
-    EXPECT_EQ(Open("t"), 31);
+    EXPECT_EQ(Open("t").code, 31);
     EXPECT_EQ(associations.reads, std::vector<std::string>{".htm"});
 
     associations.values[".htm"] = "htmlfile";
-    EXPECT_EQ(Open("t"), 31);
+    EXPECT_EQ(Open("t").code, 31);
     EXPECT_EQ(associations.reads.back(), OPEN_COMMAND_KEY);
     EXPECT_TRUE(shell.commandLines.empty());
 }
@@ -136,7 +141,7 @@ TEST_F(OpenHyperlinkTest, CommandLineNeverOutgrowsItsBuffer)
     const std::string fitting = CommandLineFor(command, fittingTarget);
     EXPECT_EQ(fitting.size(), COMMAND_BUFFER_SIZE - 1);
 
-    EXPECT_EQ(Open(fittingTarget + "t"), 31);
+    EXPECT_EQ(Open(fittingTarget + "t").code, 31);
     EXPECT_EQ(shell.commandLines.size(), 1u);
 }
 

@@ -16,6 +16,7 @@
 #include "res/maintainer.h"
 #include "res/resource.h"
 #include "test_registry.h"
+#include "ui/link_opener_win32.h"
 #include "ui/manager_dialog_win32.h"
 #include "win/dialog.h"
 #include "window_queries.h"
@@ -115,8 +116,8 @@ void PassOver(HWND label)
     SendMessageA(label, WM_MOUSEMOVE, 0, Position(-5, -5));
 }
 
-// The main window's template with both labels left as plain statics, and
-// link labels that open through fakes.
+// The main window's template with both labels left as plain statics; the home page's label reports its
+// clicks to the test, the mail's to the main window's opener, which opens through fakes.
 class LinkLabelTest : public ::testing::Test {
   protected:
     void SetUp() override
@@ -124,7 +125,6 @@ class LinkLabelTest : public ::testing::Test {
         ASSERT_NE(dialog.Create(), nullptr);
         home = dialog.Item(IDC_HOMEPAGE_LINK);
         mail = dialog.Item(IDC_MAIL_LINK);
-        shell.executeResult = 2;
     }
 
     void Click(HWND label) { SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, Position(1, 1)); }
@@ -132,9 +132,10 @@ class LinkLabelTest : public ::testing::Test {
     FakeShell shell;
     FakeFileAssociations associations;
     FakeUser user;
+    std::vector<CLinkLabel*> clicks;
     win::Dialog dialog{IDD_MAIN};
-    CLinkLabel homeLink{shell, associations, user};
-    CLinkLabel mailLink{shell, associations, user};
+    CLinkLabel homeLink{[this](CLinkLabel& clicked) { clicks.push_back(&clicked); }};
+    CLinkLabel mailLink{LinkOpener(shell, associations, user)};
     HWND home = nullptr;
     HWND mail = nullptr;
 };
@@ -162,18 +163,13 @@ TEST_F(LinkLabelTest, AttachedLabelIsAnUnderlinedLinkToItsText)
     EXPECT_EQ(TipText(home), text);
 }
 
-TEST_F(LinkLabelTest, ClickOnAStaticThatLackedNotifyOpensItsTarget)
+TEST_F(LinkLabelTest, ClickOnAStaticThatLackedNotifyIsReportedToTheOwner)
 {
     SetWindowLongA(home, GWL_STYLE, GetWindowLongA(home, GWL_STYLE) & ~SS_NOTIFY);
     homeLink.Attach(home);
-    shell.executeResult = 42;
     Click(home);
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].verb, "open");
-    EXPECT_EQ(shell.executions[0].file, WindowText(home));
-    EXPECT_EQ(shell.executions[0].showCommand, SW_SHOW);
-    EXPECT_TRUE(homeLink.IsVisited());
-    EXPECT_EQ(PaintingOf(home).textColor, RGB(85, 26, 139));
+    EXPECT_EQ(clicks, std::vector<CLinkLabel*>{&homeLink});
+    EXPECT_FALSE(homeLink.IsVisited()) << "the owner marks it visited";
 }
 
 TEST_F(LinkLabelTest, TargetSetBeforeAttachmentFillsAnEmptyText)
@@ -250,10 +246,18 @@ TEST_F(LinkLabelTest, LabelNotToFitKeepsTheTemplatesSize)
     EXPECT_TRUE(EqualRect(&after, &before));
 }
 
-TEST_F(LinkLabelTest, FailedOpenClearsVisitedAndExplainsTheCode)
+TEST_F(LinkLabelTest, MainWindowMarksAnOpenedLinkVisitedAndExplainsAFailedOne)
 {
     mailLink.Attach(mail);
-    mailLink.MarkVisited(true);
+    shell.executeResult = 42;
+    Click(mail);
+    ASSERT_EQ(shell.executions.size(), 1u);
+    EXPECT_EQ(shell.executions[0].verb, "open");
+    EXPECT_EQ(shell.executions[0].file, WindowText(mail));
+    EXPECT_EQ(shell.executions[0].showCommand, SW_SHOW);
+    EXPECT_EQ(PaintingOf(mail).textColor, RGB(85, 26, 139));
+
+    shell.executeResult = 2;
     SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_MAIL_LINK, STN_CLICKED),
                  reinterpret_cast<LPARAM>(mail));
 

@@ -1,0 +1,27 @@
+#include "ui/link_opener_win32.h"
+
+#include "controls/hyperlink.h"
+#include "platform/user.h"
+
+namespace {
+
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
+} // namespace
+
+// A label that failed is unvisited before the box comes, and so painted
+// while the box is up.
+LinkClickHandler LinkOpener(Shell& shell, FileAssociations& associations, User& user)
+{
+    return [platform = LinkPlatform{shell, associations, IsAnsiLeadByte}, &user](CLinkLabel& link) {
+        const LinkOpening opening = OpenHyperlink(link.GetTarget(), SW_SHOW, platform);
+        link.MarkVisited(opening.Opened());
+        if (opening.Opened())
+            return;
+        MessageBeep(MB_ICONEXCLAMATION);
+        user.ShowWarning(opening.errorText);
+    };
+}
