@@ -43,26 +43,32 @@ std::string Flipped(std::string text)
     return text;
 }
 
+// The gateway to point the list at, and the value's data.
+struct Choice {
+    Gateway gateway;
+    std::string data;
+    // Whether the gateway's host is listed, in another case.
+    bool listed = false;
+};
+
 // The input: a mode byte, a byte for the gateway or the new host's length,
 // the new host, then the value's data. Even modes choose a listed host in
 // flipped case, odd ones a new host.
-Gateway ChooseGateway(const std::string& input, const GatewayList& list, std::string& data)
+Choice ChooseGateway(const std::string& input, const GatewayList& list)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
     const std::string rest = input.size() > 2 ? input.substr(2) : "";
     const std::string zone = std::to_string(GatewayTimeZone((mode * 7) % 1681 - 840));
-    if (mode % 2 == 0 && list.GatewayCount() > 0) {
-        data = rest;
-        return {Flipped(list.GatewayAt(1 + pick % list.GatewayCount()).host), zone, "Listed"};
-    }
+    if (mode % 2 == 0 && list.GatewayCount() > 0)
+        return {{Flipped(list.GatewayAt(1 + pick % list.GatewayCount()).host), zone, "Listed"}, rest, true};
     const std::size_t length = std::min<std::size_t>(pick % 32, rest.size());
-    data = rest.substr(length);
-    return {rest.substr(0, length), zone, "Added"};
+    return {{rest.substr(0, length), zone, "Added"}, rest.substr(length), false};
 }
 
-void CheckPointed(const std::string& before, const std::string& after, const Gateway& gateway, bool left)
+void CheckPointed(const std::string& before, const std::string& after, const Choice& choice, bool left)
 {
+    const Gateway& gateway = choice.gateway;
     GatewayList old;
     GatewayList now;
     Check(old.Parse(before) == GatewayListFault::None);
@@ -71,6 +77,8 @@ void CheckPointed(const std::string& before, const std::string& after, const Gat
     const std::vector<Gateway> oldGateways = GatewaysOf(old);
     const std::vector<Gateway> newGateways = GatewaysOf(now);
     Check(newGateways.size() == oldGateways.size() || newGateways.size() == oldGateways.size() + 1);
+    // A host that differs only in case is the same gateway: found, not added.
+    Check(!choice.listed || newGateways.size() == oldGateways.size());
     for (std::size_t i = 0; i < oldGateways.size(); ++i)
         Check(Same(oldGateways[i], newGateways[i]));
     if (newGateways.size() > oldGateways.size())
@@ -88,8 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string input(reinterpret_cast<const char*>(bytes), size);
     GatewayList probe;
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
-    std::string data;
-    const Gateway gateway = ChooseGateway(input, probe, data);
+    const Choice choice = ChooseGateway(input, probe);
+    const std::string& data = choice.data;
 
     GatewayList list;
     const bool parses = list.Parse(data) == GatewayListFault::None;
@@ -97,13 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     FakeRegistry registry;
     registry.PutValue(RegistryRoot::CurrentUser, KEY, VALUE, {RegistryType::MultiString, data});
-    const std::vector<std::string> left = PointGatewayLists(Game::StarCraft, gateway, registry);
+    const std::vector<std::string> left = PointGatewayLists(Game::StarCraft, choice.gateway, registry);
     const std::string after = registry.values.at({RegistryRoot::CurrentUser, KEY, VALUE}).data;
     Check(left.size() <= 1);
     Check(registry.writes.size() <= 1);
     if (!parses)
         Check(after == data && left.size() == 1);
     else
-        CheckPointed(data, after, gateway, !left.empty());
+        CheckPointed(data, after, choice, !left.empty());
     return 0;
 }

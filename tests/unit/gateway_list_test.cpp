@@ -67,10 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 0},
         ParseCase{"GatewayWithoutName", MultiString({"2000", "01", "127.0.0.1", "-1"}),
                   GatewayListFault::NotInThrees, 0, 0},
+        ParseCase{"HostPastTheLastGateway",
+                  MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback", "127.0.0.2"}),
+                  GatewayListFault::NotInThrees, 0, 0},
         ParseCase{"LastLineUnended", UNENDED.substr(0, UNENDED.size() - 1),
                   GatewayListFault::UnterminatedLine, 0, 0},
         ParseCase{"EmptyLineInside", MultiString({"2000", "01"}) + MultiString(RERELEASE),
-                  GatewayListFault::EmptyLine, 0, 0}),
+                  GatewayListFault::EmptyLine, 0, 0},
+        ParseCase{"TwoEndLines", MultiString(RERELEASE) + '\0', GatewayListFault::EmptyLine, 0, 0}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
@@ -83,6 +87,10 @@ TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
     EXPECT_EQ(list.Find("U.S.East"), 0);
     const Gateway asia = list.GatewayAt(3);
     EXPECT_EQ(asia.host + "|" + asia.zone + "|" + asia.name, "asia.battle.net|-9|Asia");
+
+    ASSERT_EQ(list.Parse(MultiString({"2000", "01", "zone.Zulu..invalid", "0", "Z"})),
+              GatewayListFault::None);
+    EXPECT_EQ(list.Find("ZONE.zulu..INVALID"), 1);
 }
 
 TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
