@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
@@ -15,6 +16,7 @@ namespace {
 
 const char* const KEY = "Software\\Battle.net\\Configuration";
 const char* const VALUE = "Battle.net Gateways";
+const FakeCodePage CODE_PAGE{};
 
 void Check(bool condition)
 {
@@ -53,15 +55,18 @@ struct Choice {
 
 // The input: a mode byte, a byte for the gateway or the new host's length,
 // the new host, then the value's data. Even modes choose a listed host in
-// flipped case, odd ones a new host.
+// flipped case, odd ones a new host. A listed host that the code page
+// cannot show comes back with "?" and is then a new one.
 Choice ChooseGateway(const std::string& input, const GatewayList& list)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
     const std::string rest = input.size() > 2 ? input.substr(2) : "";
     const std::string zone = std::to_string(GatewayTimeZone((mode * 7) % 1681 - 840));
-    if (mode % 2 == 0 && list.GatewayCount() > 0)
-        return {{Flipped(list.GatewayAt(1 + pick % list.GatewayCount()).host), zone, "Listed"}, rest, true};
+    if (mode % 2 == 0 && list.GatewayCount() > 0) {
+        const std::string host = list.GatewayAt(1 + pick % list.GatewayCount()).host;
+        return {{Flipped(host), zone, "Listed"}, rest, host.find('?') == std::string::npos};
+    }
     const std::size_t length = std::min<std::size_t>(pick % 32, rest.size());
     return {{rest.substr(0, length), zone, "Added"}, rest.substr(length), false};
 }
@@ -69,8 +74,8 @@ Choice ChooseGateway(const std::string& input, const GatewayList& list)
 void CheckPointed(const std::string& before, const std::string& after, const Choice& choice, bool left)
 {
     const Gateway& gateway = choice.gateway;
-    GatewayList old;
-    GatewayList now;
+    GatewayList old(CODE_PAGE);
+    GatewayList now(CODE_PAGE);
     Check(old.Parse(before) == GatewayListFault::None);
     Check(now.Parse(after) == GatewayListFault::None);
     Check(before.substr(0, before.find('\0')) == after.substr(0, after.find('\0')));
@@ -94,18 +99,19 @@ void CheckPointed(const std::string& before, const std::string& after, const Cho
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(bytes), size);
-    GatewayList probe;
+    GatewayList probe(CODE_PAGE);
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
     const Choice choice = ChooseGateway(input, probe);
     const std::string& data = choice.data;
 
-    GatewayList list;
+    GatewayList list(CODE_PAGE);
     const bool parses = list.Parse(data) == GatewayListFault::None;
     Check(parses ? list.Data() == data : list.Data().empty() && list.GatewayCount() == 0);
 
     FakeRegistry registry;
     registry.PutValue(RegistryRoot::CurrentUser, KEY, VALUE, {RegistryType::MultiString, data});
-    const std::vector<std::string> left = PointGatewayLists(Game::StarCraft, choice.gateway, registry);
+    const std::vector<std::string> left =
+        PointGatewayLists(Game::StarCraft, choice.gateway, registry, CODE_PAGE);
     const std::string after = registry.values.at({RegistryRoot::CurrentUser, KEY, VALUE}).data;
     Check(left.size() <= 1);
     Check(registry.writes.size() <= 1);
