@@ -18,6 +18,9 @@ const std::vector<std::string> CLASSIC = {
     "1009", "01",       "uswest.battle.net", "8",  "U.S.West", "useast.battle.net",
     "6",    "U.S.East", "asia.battle.net",   "-9", "Asia",     "europe.battle.net",
     "-1",   "Europe"};
+// Names that no Western code page can spell, as other tools write them.
+const std::vector<std::u16string> WORLD = {u"2000", u"02",     u"127.0.0.1", u"-9", u"아시아", u"127.0.0.2",
+                                           u"-3",   u"Россия", u"127.0.0.3", u"-2", u"Ελλάδα"};
 const FakeCodePage LATIN1{};
 
 struct ParseCase {
@@ -52,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"Rerelease", MultiString(RERELEASE), GatewayListFault::None, 1, 1},
         ParseCase{"Classic", MultiString(CLASSIC), GatewayListFault::None, 4, 1},
+        ParseCase{"NamesBeyondTheCodePage", Utf16MultiString(WORLD), GatewayListFault::None, 3, 2},
         ParseCase{"WithoutTheEndLine", UNENDED, GatewayListFault::None, 1, 1},
         ParseCase{"HeaderOnly", MultiString({"1001", "00"}), GatewayListFault::None, 0, 0},
         ParseCase{"OneDigitSelection", MultiString(LoopbackGateways(3, "3")), GatewayListFault::None, 3, 3},
@@ -72,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"HostPastTheLastGateway",
                   MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback", "127.0.0.2"}),
                   GatewayListFault::NotInThrees, 0, 0},
+        ParseCase{"OddByteCount", Utf16MultiString(WORLD) + '\0', GatewayListFault::OddByteCount, 0, 0},
         ParseCase{"LastLineUnended", UNENDED.substr(0, UNENDED.size() - 2),
                   GatewayListFault::UnterminatedLine, 0, 0},
         ParseCase{"EmptyLineInside", MultiString({"2000", "01"}) + MultiString(RERELEASE),
@@ -126,6 +131,20 @@ TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
         const std::string expected = MultiString(lines);
         EXPECT_EQ(list.Data(), expected.substr(0, expected.size() - 2) + ending);
     }
+}
+
+TEST(GatewayList, AnAddedGatewayIsWrittenInUtf16AndTheOtherNamesKeepTheirBytes)
+{
+    GatewayList list(LATIN1);
+    ASSERT_EQ(list.Parse(Utf16MultiString(WORLD)), GatewayListFault::None);
+
+    EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Caf\xe9"}));
+    EXPECT_TRUE(list.Select(4));
+
+    std::vector<std::u16string> lines = WORLD;
+    lines[1] = u"04";
+    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"Café"});
+    EXPECT_EQ(list.Data(), Utf16MultiString(lines));
 }
 
 TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)

@@ -339,10 +339,27 @@ TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
     EXPECT_TRUE(m_user.messages.empty());
 }
 
+// Korean, Cyrillic and Greek, which no Western code page can spell.
+TEST_P(EachGameWin32, NamesBeyondTheCodePageKeepTheirBytesWhenAGatewayIsAdded)
+{
+    std::vector<std::u16string> lines = {u"2000", u"01",     u"127.0.0.1", u"-9", u"아시아", u"127.0.0.2",
+                                         u"-3",   u"Россия", u"127.0.0.3", u"-2", u"Ελλάδα"};
+    const StoredValue seed = {REG_MULTI_SZ, Utf16MultiString(lines)};
+    lines[1] = u"04";
+    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"velnor..invalid"});
+    const StoredValue added = {REG_MULTI_SZ, Utf16MultiString(lines)};
+
+    const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
+
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        EXPECT_EQ(lists[i], ReadsGatewayList(i) ? added : seed) << GATEWAY_LISTS[i].key;
+    EXPECT_TRUE(m_user.messages.empty());
+}
+
 TEST_P(EachGameWin32, MalformedListsAreLeftAsTheyWereAndNamedInOneBox)
 {
     const std::vector<StoredValue> seeds = {
-        MultiStringValue({"2000", "01", "127.0.0.1", "-1"}),
+        {REG_MULTI_SZ, MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback"}) + '\0'},
         {REG_SZ, std::string("127.0.0.1\0", 10)},
         MultiStringValue({"2000", "1a", "127.0.0.1", "-1", "Loopback"}),
     };

@@ -156,7 +156,7 @@ TEST_F(RegistryTest, TypesAreKeptAndOnlyStringsReadAsText)
     EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Number"), "");
     EXPECT_EQ(registry.ReadValue(HKLM, TEST_KEY, "Number").value.type, RegistryType::Other);
 
-    const std::string lines = MultiString({"2000", "01", "127.0.0.1", "8", "Global"});
+    const std::string lines = Utf16MultiString({u"2000", u"01", u"127.0.0.1", u"8", u"Россия"});
     ASSERT_TRUE(registry.WriteValue(HKLM, TEST_KEY, "Lines", {RegistryType::MultiString, lines}));
     DWORD type = 0;
     DWORD size = 0;

@@ -25,5 +25,6 @@ struct FakeMainWindow {
     FakeTimeZone timeZone;
     FakeWorkIndicator work;
     FakeCodePage codePage;
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
+    ManagerCommands commands{
+        Platform{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
 };
