@@ -20,6 +20,7 @@
 #include "controls/link_label_win32.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
+#include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
@@ -111,8 +112,9 @@ int main()
     view.SetUpColumns();
     phases.End("columns");
     Win32Registry registry;
+    Win32CodePage codePage;
     CServerList list;
-    LoadPublicList(registry, list);
+    LoadPublicList(registry, codePage, list);
     FillServerView(list, view);
     phases.End("list");
     mail.SetTarget(std::string("mailto:") + MAINTAINER_EMAIL + "?subject=VELNOR: ");

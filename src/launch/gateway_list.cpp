@@ -2,46 +2,50 @@
 
 #include <algorithm>
 
+#include "platform/code_page.h"
+#include "platform/registry.h"
+
 namespace {
 
 constexpr std::size_t HEADER_LINES = 2;
 constexpr std::size_t SELECTION_LINE = 1;
 
-bool IsDigit(char c)
+bool IsDigit(char16_t c)
 {
-    return c >= '0' && c <= '9';
+    return c >= u'0' && c <= u'9';
 }
 
-bool IsSelectionText(const std::string& line)
+bool IsSelectionText(const std::u16string& line)
 {
     return (line.size() == 1 || line.size() == 2) && std::all_of(line.begin(), line.end(), IsDigit);
 }
 
-char Lower(char c)
+// Hosts are ASCII in practice, so ASCII letters are all that fold.
+char16_t Lower(char16_t c)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-bool SameHost(const std::string& a, const std::string& b)
+bool SameHost(const std::u16string& a, const std::u16string& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char16_t x, char16_t y) { return Lower(x) == Lower(y); });
 }
 
-bool FitsInLine(const std::string& text)
+bool FitsInLine(const std::u16string& text)
 {
-    return !text.empty() && text.find('\0') == std::string::npos;
+    return !text.empty() && text.find(u'\0') == std::u16string::npos;
 }
 
-// Splits the data at its zero bytes. The one empty line allowed is the
+// Splits the data at its zero units. The one empty line allowed is the
 // last, which ends the list.
-GatewayListFault SplitLines(const std::string& data, std::vector<std::string>& lines, bool& endLine)
+GatewayListFault SplitLines(const std::u16string& data, std::vector<std::u16string>& lines, bool& endLine)
 {
     lines.clear();
     endLine = false;
     for (std::size_t start = 0; start < data.size();) {
-        const std::size_t end = data.find('\0', start);
-        if (end == std::string::npos)
+        const std::size_t end = data.find(u'\0', start);
+        if (end == std::u16string::npos)
             return GatewayListFault::UnterminatedLine;
         if (end == start && end + 1 < data.size())
             return GatewayListFault::EmptyLine;
@@ -54,7 +58,7 @@ GatewayListFault SplitLines(const std::string& data, std::vector<std::string>& l
     return GatewayListFault::None;
 }
 
-GatewayListFault ShapeFault(const std::vector<std::string>& lines)
+GatewayListFault ShapeFault(const std::vector<std::u16string>& lines)
 {
     if (lines.size() < HEADER_LINES)
         return GatewayListFault::TooFewLines;
@@ -69,7 +73,9 @@ GatewayListFault ShapeFault(const std::vector<std::string>& lines)
 
 GatewayListFault GatewayList::Parse(const std::string& data)
 {
-    GatewayListFault fault = SplitLines(data, m_lines, m_endsWithEmptyLine);
+    GatewayListFault fault = GatewayListFault::OddByteCount;
+    if (data.size() % 2 == 0)
+        fault = SplitLines(Utf16OfBytes(data), m_lines, m_endsWithEmptyLine);
     if (fault == GatewayListFault::None)
         fault = ShapeFault(m_lines);
     if (fault != GatewayListFault::None) {
@@ -86,21 +92,26 @@ int GatewayList::GatewayCount() const
 
 Gateway GatewayList::GatewayAt(int number) const
 {
-    return {m_lines.at(LineOf(number, 0)), m_lines.at(LineOf(number, 1)), m_lines.at(LineOf(number, 2))};
+    return {m_codePage.FromUtf16(m_lines.at(LineOf(number, 0))),
+            m_codePage.FromUtf16(m_lines.at(LineOf(number, 1))),
+            m_codePage.FromUtf16(m_lines.at(LineOf(number, 2)))};
 }
 
 int GatewayList::Selected() const
 {
     if (m_lines.size() < HEADER_LINES)
         return 0;
-    const int number = std::stoi(m_lines[SELECTION_LINE]);
+    int number = 0;
+    for (const char16_t digit : m_lines[SELECTION_LINE])
+        number = 10 * number + (digit - u'0');
     return number >= 1 && number <= GatewayCount() ? number : 0;
 }
 
 int GatewayList::Find(const std::string& host) const
 {
+    const std::u16string wanted = m_codePage.ToUtf16(host);
     for (int number = 1; number <= GatewayCount(); ++number)
-        if (SameHost(m_lines[LineOf(number, 0)], host))
+        if (SameHost(m_lines[LineOf(number, 0)], wanted))
             return number;
     return 0;
 }
@@ -109,7 +120,8 @@ bool GatewayList::Select(int number)
 {
     if (number < 1 || number > std::min(GatewayCount(), MAX_GATEWAYS))
         return false;
-    m_lines[SELECTION_LINE] = {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+    m_lines[SELECTION_LINE] = {static_cast<char16_t>(u'0' + number / 10),
+                               static_cast<char16_t>(u'0' + number % 10)};
     return true;
 }
 
@@ -117,20 +129,22 @@ bool GatewayList::Append(const Gateway& gateway)
 {
     if (m_lines.size() < HEADER_LINES || GatewayCount() >= MAX_GATEWAYS)
         return false;
-    if (!FitsInLine(gateway.host) || !FitsInLine(gateway.zone) || !FitsInLine(gateway.name))
+    const std::u16string lines[] = {m_codePage.ToUtf16(gateway.host), m_codePage.ToUtf16(gateway.zone),
+                                    m_codePage.ToUtf16(gateway.name)};
+    if (!std::all_of(std::begin(lines), std::end(lines), FitsInLine))
         return false;
-    m_lines.insert(m_lines.end(), {gateway.host, gateway.zone, gateway.name});
+    m_lines.insert(m_lines.end(), std::begin(lines), std::end(lines));
     return true;
 }
 
 std::string GatewayList::Data() const
 {
-    std::string data;
-    for (const std::string& line : m_lines)
-        data += line + '\0';
+    std::u16string text;
+    for (const std::u16string& line : m_lines)
+        text += line + u'\0';
     if (m_endsWithEmptyLine)
-        data += '\0';
-    return data;
+        text += u'\0';
+    return BytesOfUtf16(text);
 }
 
 int GatewayTimeZone(int biasMinutes)

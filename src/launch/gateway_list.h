@@ -4,13 +4,17 @@
 #include <string>
 #include <vector>
 
+class CodePage;
+
 // The most gateways a list can number: the selection has two digits.
 constexpr int MAX_GATEWAYS = 99;
 
 // Why data cannot be taken as a gateway list.
 enum class GatewayListFault {
     None,
-    // The data ends inside a line, before its zero byte.
+    // An odd number of bytes: the data is not whole UTF-16 units.
+    OddByteCount,
+    // The data ends inside a line, before its zero unit.
     UnterminatedLine,
     // An empty line, which ends a list, is followed by more data.
     EmptyLine,
@@ -21,6 +25,7 @@ enum class GatewayListFault {
     NotInThrees,
 };
 
+// A gateway in the program's 8-bit text.
 struct Gateway {
     std::string host;
     // Hours to add to the gateway's local time to get UTC.
@@ -29,18 +34,23 @@ struct Gateway {
 };
 
 // A game client's own list of Battle.net gateways: the data of a
-// REG_MULTI_SZ value, lines that each end in a zero byte, and an empty line
-// at the end. Line 1 is a format number, line 2 the selected gateway's
-// number, then three lines per gateway. Edits change the selection line and
-// add lines after the last gateway; every other byte stays as it was.
+// REG_MULTI_SZ value in the registry's own UTF-16LE, lines that each end in
+// a zero unit, and an empty line at the end. Line 1 is a format number,
+// line 2 the selected gateway's number, then three lines per gateway. Edits
+// change the selection line and add lines after the last gateway; every
+// other byte stays as it was, whatever the code page could show of it.
 class GatewayList {
   public:
-    // Takes the data; after a fault the list is empty and is not to be
+    // The code page in which gateways are given and shown.
+    explicit GatewayList(const CodePage& codePage) : m_codePage(codePage) {}
+
+    // Takes the raw bytes; after a fault the list is empty and is not to be
     // written back.
     GatewayListFault Parse(const std::string& data);
 
     int GatewayCount() const;
-    // 1-based, as the list numbers them.
+    // 1-based, as the list numbers them. In the code page, "?" for what it
+    // cannot show: for display, never to be written back.
     Gateway GatewayAt(int number) const;
     // The selected gateway's number; 0 when the selection names none.
     int Selected() const;
@@ -50,17 +60,19 @@ class GatewayList {
 
     // False beyond the list or beyond what two digits number.
     bool Select(int number);
-    // Adds the gateway last. False when the list is full, or a line would
-    // be empty or hold a zero byte and so break the list.
+    // Adds the gateway last, in UTF-16. False when the list is full, or a
+    // line would be empty or hold a zero unit and so break the list.
     bool Append(const Gateway& gateway);
 
+    // The raw bytes.
     std::string Data() const;
 
   private:
     // Where a gateway's field (0 host, 1 zone, 2 name) is among the lines.
     static std::size_t LineOf(int gateway, int field) { return 2 + 3 * (gateway - 1) + field; }
 
-    std::vector<std::string> m_lines;
+    const CodePage& m_codePage;
+    std::vector<std::u16string> m_lines;
     // Whether the data ended in the list's empty line; some writers leave
     // it out, and it is then left out again.
     bool m_endsWithEmptyLine = false;

@@ -14,6 +14,8 @@ const GatewayValue WARCRAFT2_GATEWAYS = {"Software\\Battle.net\\W2\\Configuratio
 std::string FaultText(GatewayListFault fault)
 {
     switch (fault) {
+    case GatewayListFault::OddByteCount:
+        return "it has an odd number of bytes, so it is not whole UTF-16 lines";
     case GatewayListFault::UnterminatedLine:
         return "its last line has no terminating zero";
     case GatewayListFault::EmptyLine:
@@ -49,7 +51,8 @@ std::optional<std::string> PointList(GatewayList& list, const Gateway& gateway)
 
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
-std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry)
+std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry,
+                                      const CodePage& codePage)
 {
     const RegistryRoot root = RegistryRoot::CurrentUser;
     const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
@@ -59,7 +62,7 @@ std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& 
         return std::string("it could not be read");
     if (read.value.type != RegistryType::MultiString)
         return std::string("it is not a REG_MULTI_SZ value");
-    GatewayList list;
+    GatewayList list(codePage);
     const GatewayListFault fault = list.Parse(read.value.data);
     if (fault != GatewayListFault::None)
         return FaultText(fault);
@@ -88,11 +91,12 @@ std::vector<GatewayValue> GatewayValuesOf(Game game)
     return {SHARED_GATEWAYS};
 }
 
-std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry)
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
+                                           const CodePage& codePage)
 {
     std::vector<std::string> left;
     for (const GatewayValue& where : GatewayValuesOf(game))
-        if (std::optional<std::string> reason = PointValue(where, gateway, registry))
+        if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
             left.push_back(std::string("HKEY_CURRENT_USER\\") + where.key + " \"" + where.valueName +
                            "\": " + *reason + ".");
     return left;

@@ -57,7 +57,7 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
 }
 
 void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
-                TimeZone& timeZone)
+                TimeZone& timeZone, const CodePage& codePage)
 {
     if (server.name.empty()) {
         user.ShowMessage("Select a server first");
@@ -69,7 +69,8 @@ void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell
     const GamePaths paths = ReadGamePaths(registry, installation);
     if (user.IsDeleteCacheChecked())
         DeleteCache(paths.installDirectory, shell);
-    const std::vector<std::string> leftLists = PointGatewayLists(game, GatewayOf(server, timeZone), registry);
+    const std::vector<std::string> leftLists =
+        PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage);
 
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
     if (!ShellSucceeded(result))

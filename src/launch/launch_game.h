@@ -4,6 +4,7 @@
 
 #include "launch/game_table.h"
 
+class CodePage;
 class Registry;
 class Shell;
 class TimeZone;
@@ -31,6 +32,7 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 // server, and starts the game in its install directory. Without a server
 // only asks the user to select one; a failed start is reported box by box
 // and undoes nothing. Gateway lists that were left as they were are named
-// in one box after the start.
+// in one box after the start; a gateway that they gain is written from the
+// server's text through the code page.
 void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
-                TimeZone& timeZone);
+                TimeZone& timeZone, const CodePage& codePage);

@@ -3,6 +3,7 @@
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
+#include "platform/code_page.h"
 #include "platform/registry.h"
 
 namespace {
@@ -23,18 +24,18 @@ bool HoldsNoList(const RegistryRead& read)
            read.value.data.find(';') == std::string::npos;
 }
 
-std::vector<std::string> ServerNames(const RegistryRead& read)
+std::vector<std::string> ServerNames(const RegistryRead& read, const CodePage& codePage)
 {
     if (read.status == RegistryReadStatus::Read && read.value.type == RegistryType::String)
         return SplitServerList(RegistryStringText(read.value));
     if (read.status == RegistryReadStatus::Read && read.value.type == RegistryType::MultiString)
-        return SplitServerListStrings(read.value.data);
+        return SplitServerListStrings(codePage.FromUtf16(Utf16OfBytes(read.value.data)));
     return SplitServerList("");
 }
 
 } // namespace
 
-void LoadPublicList(Registry& registry, CServerList& list)
+void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& list)
 {
     RegistryRead read = ReadServerList(registry);
     // A single name is what a game launch leaves behind: give the games
@@ -44,7 +45,7 @@ void LoadPublicList(Registry& registry, CServerList& list)
                                    DEFAULT_SERVER_LIST);
         read = ReadServerList(registry);
     }
-    for (const std::string& name : ServerNames(read)) {
+    for (const std::string& name : ServerNames(read, codePage)) {
         if (!list.Add({name, PUBLIC_SERVER_DESCRIPTION, 0}))
             break;
     }

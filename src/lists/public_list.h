@@ -1,5 +1,6 @@
 #pragma once
 
+class CodePage;
 class CServerList;
 class Registry;
 
@@ -10,6 +11,7 @@ constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 // value with the default list when it holds no list: when there is no
 // value, or a string value with no ';'. A value of another type, or one
 // that cannot be read, is never overwritten; a multi-string shows the
-// names of all its strings. Names beyond what the list holds are left
-// out; the value itself is never shortened.
-void LoadPublicList(Registry& registry, CServerList& list);
+// names of all its strings, read from the registry's UTF-16 through the
+// code page. Names beyond what the list holds are left out; the value
+// itself is never shortened.
+void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& list);

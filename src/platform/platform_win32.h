@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock_win32.h"
+#include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/registry_win32.h"
@@ -19,4 +20,5 @@ struct Win32Platform {
     Win32WindowClock clock;
     Win32TimeZone timeZone;
     Win32WorkIndicator work;
+    Win32CodePage codePage;
 };

@@ -9,6 +9,9 @@ enum class RegistryRoot { LocalMachine, CurrentUser, ClassesRoot };
 enum class RegistryType { String, MultiString, Other };
 
 // A value as stored: its type and its data bytes, terminators included.
+// String data is 8-bit text in the system's code page. MultiString data is
+// the registry's own form, the raw UTF-16LE bytes: two bytes a unit, each
+// line ending in a zero unit, so that no character is lost to the code page.
 struct RegistryValue {
     RegistryType type = RegistryType::String;
     std::string data;
@@ -47,3 +50,9 @@ class Registry {
 // The text of a string value's data: up to its first terminator, as the
 // games read it.
 std::string RegistryStringText(const RegistryValue& value);
+
+// The UTF-16 units of multi-string data; an odd last byte is no unit and is
+// left out.
+std::u16string Utf16OfBytes(const std::string& data);
+// The UTF-16LE bytes of the units.
+std::string BytesOfUtf16(const std::u16string& text);

@@ -1,5 +1,7 @@
 #include "platform/registry_win32.h"
 
+#include "platform/code_page_win32.h"
+
 namespace {
 
 HKEY RootKey(RegistryRoot root)
@@ -32,16 +34,45 @@ RegistryType TypeOf(DWORD type)
     }
 }
 
-DWORD StoredType(RegistryType type)
-{
-    return type == RegistryType::MultiString ? REG_MULTI_SZ : REG_SZ;
-}
-
 RegistryReadStatus StatusOf(LONG result)
 {
     if (result == ERROR_SUCCESS)
         return RegistryReadStatus::Read;
     return result == ERROR_FILE_NOT_FOUND ? RegistryReadStatus::Missing : RegistryReadStatus::Failed;
+}
+
+std::wstring WideName(const std::string& valueName)
+{
+    const std::u16string name = Win32CodePage().ToUtf16(valueName);
+    return std::wstring(name.begin(), name.end());
+}
+
+// Reads the whole value: a multi-string through the wide-character
+// function, in the registry's own UTF-16, anything else through the 8-bit
+// one. Another program may grow or retype the value between asking for its
+// size and reading it, so ask again while it does.
+LONG ReadWhole(CRegistryKey& key, const std::string& valueName, RegistryValue& value)
+{
+    const std::wstring wideName = WideName(valueName);
+    LONG result = ERROR_MORE_DATA;
+    for (int attempt = 0; attempt < 4 && result == ERROR_MORE_DATA; ++attempt) {
+        DWORD size = 0;
+        DWORD type = REG_NONE;
+        result = key.QueryWideValue(nullptr, wideName, &size, &type);
+        const bool wide = type == REG_MULTI_SZ;
+        if (result == ERROR_SUCCESS && !wide)
+            result = key.QueryValue(nullptr, valueName.c_str(), &size, &type);
+        if (result != ERROR_SUCCESS)
+            break;
+        value.data.assign(size, '\0');
+        result = wide ? key.QueryWideValue(value.data.data(), wideName, &size, &type)
+                      : key.QueryValue(value.data.data(), valueName.c_str(), &size, &type);
+        value.data.resize(size);
+        value.type = TypeOf(type);
+        if (result == ERROR_SUCCESS && (type == REG_MULTI_SZ) != wide)
+            result = ERROR_MORE_DATA;
+    }
+    return result;
 }
 
 } // namespace
@@ -62,6 +93,11 @@ LONG CRegistryKey::QueryValue(char* buffer, const char* valueName, DWORD* size, 
     return RegQueryValueExA(m_hKey, valueName, nullptr, type, reinterpret_cast<BYTE*>(buffer), size);
 }
 
+LONG CRegistryKey::QueryWideValue(char* buffer, const std::wstring& valueName, DWORD* size, DWORD* type)
+{
+    return RegQueryValueExW(m_hKey, valueName.c_str(), nullptr, type, reinterpret_cast<BYTE*>(buffer), size);
+}
+
 LONG CRegistryKey::QueryDefaultValue(char* buffer, LONG* size)
 {
     return RegQueryValueA(m_hKey, nullptr, buffer, size);
@@ -70,6 +106,12 @@ LONG CRegistryKey::QueryDefaultValue(char* buffer, LONG* size)
 LONG CRegistryKey::SetValue(const char* valueName, DWORD type, const std::string& data)
 {
     return RegSetValueExA(m_hKey, valueName, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size()));
+}
+
+LONG CRegistryKey::SetWideValue(const std::wstring& valueName, DWORD type, const std::string& data)
+{
+    return RegSetValueExW(m_hKey, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                           static_cast<DWORD>(data.size()));
 }
 
@@ -90,21 +132,7 @@ RegistryRead Win32Registry::ReadValue(RegistryRoot root, const std::string& subK
     read.status = StatusOf(key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS));
     if (read.status != RegistryReadStatus::Read)
         return read;
-    // Ask for the size, then read; another program may grow the value in
-    // between, so ask again while it does.
-    LONG result = ERROR_MORE_DATA;
-    for (int attempt = 0; attempt < 4 && result == ERROR_MORE_DATA; ++attempt) {
-        DWORD size = 0;
-        DWORD type = REG_NONE;
-        result = key.QueryValue(nullptr, valueName.c_str(), &size, &type);
-        if (result != ERROR_SUCCESS)
-            break;
-        read.value.data.assign(size, '\0');
-        result = key.QueryValue(read.value.data.data(), valueName.c_str(), &size, &type);
-        read.value.data.resize(size);
-        read.value.type = TypeOf(type);
-    }
-    read.status = StatusOf(result);
+    read.status = StatusOf(ReadWhole(key, valueName, read.value));
     if (read.status != RegistryReadStatus::Read)
         read.value = {};
     return read;
@@ -116,5 +144,8 @@ bool Win32Registry::WriteValue(RegistryRoot root, const std::string& subKey, con
     CRegistryKey key;
     if (key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS) != ERROR_SUCCESS)
         return false;
-    return key.SetValue(valueName.c_str(), StoredType(value.type), value.data) == ERROR_SUCCESS;
+    const LONG result = value.type == RegistryType::MultiString
+                            ? key.SetWideValue(WideName(valueName), REG_MULTI_SZ, value.data)
+                            : key.SetValue(valueName.c_str(), REG_SZ, value.data);
+    return result == ERROR_SUCCESS;
 }

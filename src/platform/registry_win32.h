@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/registry.h"
 
 // One open registry key of any hive, closed at the latest when the object
@@ -19,10 +21,16 @@ class CRegistryKey {
     // Reads a value of any type as bytes; size is the buffer's capacity on
     // entry and the number of bytes stored on return.
     LONG QueryValue(char* buffer, const char* valueName, DWORD* size, DWORD* type);
+    // The same through the wide-character function: the data of a
+    // multi-string comes as the UTF-16 bytes the registry keeps.
+    LONG QueryWideValue(char* buffer, const std::wstring& valueName, DWORD* size, DWORD* type);
     // Reads the key's default value as a string; size as for QueryValue.
     LONG QueryDefaultValue(char* buffer, LONG* size);
     // Writes the bytes as a value of the given type.
     LONG SetValue(const char* valueName, DWORD type, const std::string& data);
+    // Writes the bytes through the wide-character function: a multi-string
+    // given as UTF-16 bytes is stored as they are.
+    LONG SetWideValue(const std::wstring& valueName, DWORD type, const std::string& data);
     LONG Close();
 
   private:

@@ -31,7 +31,7 @@ ManagerCommands::ManagerCommands(const Platform& platform) : m_platform(platform
 
 void ManagerCommands::InitServerView()
 {
-    LoadPublicList(m_platform.registry, m_publicList);
+    LoadPublicList(m_platform.registry, m_platform.codePage, m_publicList);
     FillServerView(m_publicList, m_platform.view);
     m_currentList = &m_publicList;
     m_platform.user.EnableButton(IDC_ADD_SERVER, false);

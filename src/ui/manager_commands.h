@@ -6,6 +6,7 @@
 #include "lists/server_list.h"
 
 class Clock;
+class CodePage;
 class EchoService;
 class FileStore;
 class Registry;
@@ -26,6 +27,7 @@ struct Platform {
     EchoService& echo;
     TimeZone& timeZone;
     WorkIndicator& work;
+    const CodePage& codePage;
 };
 
 // The commands of the main window, apart from the window itself: the two

@@ -16,7 +16,7 @@ LaunchServer SelectedServer(const ServerView& view)
 void Launch(Game game, const Platform& platform)
 {
     LaunchGame(game, SelectedServer(platform.view), platform.registry, platform.shell, platform.user,
-               platform.timeZone);
+               platform.timeZone, platform.codePage);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
     : win::Dialog(IDD_MAIN), m_work(platform.work),
       m_commands(Platform{m_serverView, *this, platform.registry, platform.files, platform.shell,
-                          platform.clock, echo, platform.timeZone, platform.work}),
+                          platform.clock, echo, platform.timeZone, platform.work, platform.codePage}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(platform.shell, platform.associations, *this)),
       m_mailLink(LinkOpener(platform.shell, platform.associations, *this))

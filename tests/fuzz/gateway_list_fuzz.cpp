@@ -1,12 +1,14 @@
 // A client's gateway list comes from the registry, where the client, other
-// tools and the user may have written anything. Pointing it at a server
-// must never lose or change another gateway, must leave alone a list that
-// does not parse, and must leave a list that parses again.
+// tools and the user may have written any bytes. Pointing it at a server
+// must keep every byte but those of the selection line and the lines it
+// adds, must leave alone a list that does not parse, and must leave a list
+// that parses again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
@@ -15,24 +17,12 @@ namespace {
 
 const char* const KEY = "Software\\Battle.net\\Configuration";
 const char* const VALUE = "Battle.net Gateways";
+const FakeCodePage CODE_PAGE{};
 
 void Check(bool condition)
 {
     if (!condition)
         __builtin_trap();
-}
-
-std::vector<Gateway> GatewaysOf(const GatewayList& list)
-{
-    std::vector<Gateway> gateways;
-    for (int number = 1; number <= list.GatewayCount(); ++number)
-        gateways.push_back(list.GatewayAt(number));
-    return gateways;
-}
-
-bool Same(const Gateway& a, const Gateway& b)
-{
-    return a.host == b.host && a.zone == b.zone && a.name == b.name;
 }
 
 std::string Flipped(std::string text)
@@ -43,42 +33,95 @@ std::string Flipped(std::string text)
     return text;
 }
 
+// The gateway to point the list at, and the value's data.
+struct Choice {
+    Gateway gateway;
+    std::string data;
+    // Whether the gateway's host is listed, in another case.
+    bool listed = false;
+};
+
 // The input: a mode byte, a byte for the gateway or the new host's length,
 // the new host, then the value's data. Even modes choose a listed host in
-// flipped case, odd ones a new host.
-Gateway ChooseGateway(const std::string& input, const GatewayList& list, std::string& data)
+// flipped case, odd ones a new host. A listed host that the code page
+// cannot show comes back with "?" and is then a new one.
+Choice ChooseGateway(const std::string& input, const GatewayList& list)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
     const std::string rest = input.size() > 2 ? input.substr(2) : "";
     const std::string zone = std::to_string(GatewayTimeZone((mode * 7) % 1681 - 840));
     if (mode % 2 == 0 && list.GatewayCount() > 0) {
-        data = rest;
-        return {Flipped(list.GatewayAt(1 + pick % list.GatewayCount()).host), zone, "Listed"};
+        const std::string host = list.GatewayAt(1 + pick % list.GatewayCount()).host;
+        return {{Flipped(host), zone, "Listed"}, rest, host.find('?') == std::string::npos};
     }
     const std::size_t length = std::min<std::size_t>(pick % 32, rest.size());
-    data = rest.substr(length);
-    return {rest.substr(0, length), zone, "Added"};
+    return {{rest.substr(0, length), zone, "Added"}, rest.substr(length), false};
 }
 
-void CheckPointed(const std::string& before, const std::string& after, const Gateway& gateway, bool left)
+// Where the line that starts at the byte offset ends, past its zero unit,
+// in data that parses.
+std::size_t PastLine(const std::string& data, std::size_t start)
 {
-    GatewayList old;
-    GatewayList now;
+    while (data[start] != '\0' || data[start + 1] != '\0')
+        start += 2;
+    return start + 2;
+}
+
+std::string Utf16Line(const std::string& text)
+{
+    std::string bytes;
+    for (const char16_t unit : CODE_PAGE.ToUtf16(text) + u'\0')
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
+bool IsTwoDigitLine(const std::string& line)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return line.size() == 6 && digit(line[0]) && line[1] == '\0' && digit(line[2]) &&
+           line.substr(3) == std::string(3, '\0');
+}
+
+// The bytes before and after: the same format line, a selection line that
+// is kept or is two digits, the same gateways, then the added gateway's
+// lines or none, then the same ending.
+void CheckBytes(const std::string& before, const std::string& after, const Gateway& gateway)
+{
+    const std::size_t selection = PastLine(before, 0);
+    const std::size_t gatewaysBefore = PastLine(before, selection);
+    const std::size_t gatewaysAfter = PastLine(after, selection);
+    Check(after.compare(0, selection, before, 0, selection) == 0);
+    const std::string newSelection = after.substr(selection, gatewaysAfter - selection);
+    Check(newSelection == before.substr(selection, gatewaysBefore - selection) ||
+          IsTwoDigitLine(newSelection));
+    const std::string endLine(4, '\0');
+    const std::size_t ending =
+        before.size() >= 4 && before.compare(before.size() - 4, 4, endLine) == 0 ? 2 : 0;
+    const std::size_t kept = before.size() - ending - gatewaysBefore;
+    Check(after.size() >= gatewaysAfter + kept + ending);
+    Check(after.compare(gatewaysAfter, kept, before, gatewaysBefore, kept) == 0);
+    const std::string added =
+        after.substr(gatewaysAfter + kept, after.size() - ending - gatewaysAfter - kept);
+    Check(added.empty() ||
+          added == Utf16Line(gateway.host) + Utf16Line(gateway.zone) + Utf16Line(gateway.name));
+    Check(after.compare(after.size() - ending, ending, before, before.size() - ending, ending) == 0);
+}
+
+void CheckPointed(const std::string& before, const std::string& after, const Choice& choice, bool left)
+{
+    GatewayList old(CODE_PAGE);
+    GatewayList now(CODE_PAGE);
     Check(old.Parse(before) == GatewayListFault::None);
     Check(now.Parse(after) == GatewayListFault::None);
-    Check(before.substr(0, before.find('\0')) == after.substr(0, after.find('\0')));
-    const std::vector<Gateway> oldGateways = GatewaysOf(old);
-    const std::vector<Gateway> newGateways = GatewaysOf(now);
-    Check(newGateways.size() == oldGateways.size() || newGateways.size() == oldGateways.size() + 1);
-    for (std::size_t i = 0; i < oldGateways.size(); ++i)
-        Check(Same(oldGateways[i], newGateways[i]));
-    if (newGateways.size() > oldGateways.size())
-        Check(Same(newGateways.back(), {gateway.host, gateway.zone, gateway.name}));
+    CheckBytes(before, after, choice.gateway);
+    Check(now.GatewayCount() == old.GatewayCount() || now.GatewayCount() == old.GatewayCount() + 1);
+    // A host that differs only in case is the same gateway: found, not added.
+    Check(!choice.listed || now.GatewayCount() == old.GatewayCount());
     if (left)
         Check(after == before);
     else
-        Check(now.Selected() != 0 && now.Selected() == now.Find(gateway.host));
+        Check(now.Selected() != 0 && now.Selected() == now.Find(choice.gateway.host));
 }
 
 } // namespace
@@ -86,24 +129,25 @@ void CheckPointed(const std::string& before, const std::string& after, const Gat
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(bytes), size);
-    GatewayList probe;
+    GatewayList probe(CODE_PAGE);
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
-    std::string data;
-    const Gateway gateway = ChooseGateway(input, probe, data);
+    const Choice choice = ChooseGateway(input, probe);
+    const std::string& data = choice.data;
 
-    GatewayList list;
+    GatewayList list(CODE_PAGE);
     const bool parses = list.Parse(data) == GatewayListFault::None;
     Check(parses ? list.Data() == data : list.Data().empty() && list.GatewayCount() == 0);
 
     FakeRegistry registry;
     registry.PutValue(RegistryRoot::CurrentUser, KEY, VALUE, {RegistryType::MultiString, data});
-    const std::vector<std::string> left = PointGatewayLists(Game::StarCraft, gateway, registry);
+    const std::vector<std::string> left =
+        PointGatewayLists(Game::StarCraft, choice.gateway, registry, CODE_PAGE);
     const std::string after = registry.values.at({RegistryRoot::CurrentUser, KEY, VALUE}).data;
     Check(left.size() <= 1);
     Check(registry.writes.size() <= 1);
     if (!parses)
         Check(after == data && left.size() == 1);
     else
-        CheckPointed(data, after, gateway, !left.empty());
+        CheckPointed(data, after, choice, !left.empty());
     return 0;
 }

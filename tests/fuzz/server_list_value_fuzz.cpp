@@ -2,13 +2,15 @@
 // have written anything, of any type and length: splitting must keep every
 // character, loading must never take more than the list holds, and the
 // default list may replace only a missing value or a string value holding
-// no ';'.
+// no ';'. A multi-string is kept in the registry's UTF-16 and shown through
+// the code page.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
 #include "lists/default_server_list.h"
 #include "lists/public_list.h"
@@ -18,6 +20,7 @@
 namespace {
 
 const RegistryRoot HKLM = RegistryRoot::LocalMachine;
+const FakeCodePage CODE_PAGE{};
 
 // How the value is kept, chosen by the input's first byte.
 enum class Stored { String, MultiString, OtherType, Unreadable, NoValue, DeniedKey, NoKey, Count };
@@ -36,6 +39,15 @@ void Check(bool condition)
         __builtin_trap();
 }
 
+// The registry's own form of 8-bit multi-string data: UTF-16LE.
+std::string Utf16Bytes(const std::string& data)
+{
+    std::string bytes;
+    for (const char16_t unit : CODE_PAGE.ToUtf16(data))
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
 void Store(FakeRegistry& registry, Stored stored, const std::string& data)
 {
     if (stored == Stored::NoKey)
@@ -46,7 +58,8 @@ void Store(FakeRegistry& registry, Stored stored, const std::string& data)
     const RegistryType type = stored == Stored::MultiString ? RegistryType::MultiString
                               : stored == Stored::OtherType ? RegistryType::Other
                                                             : RegistryType::String;
-    registry.PutValue(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, {type, data});
+    registry.PutValue(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE,
+                      {type, type == RegistryType::MultiString ? Utf16Bytes(data) : data});
     if (stored == Stored::Unreadable)
         registry.unreadable.insert(SERVER_LIST_VALUE);
     if (stored == Stored::DeniedKey)
@@ -62,7 +75,8 @@ bool SameValues(const FakeRegistry& registry, const decltype(FakeRegistry::value
                       });
 }
 
-// The names shown for a value that Velnor left as it was.
+// The names shown for a value that Velnor left as it was, from the 8-bit
+// data it was stored from.
 std::vector<std::string> NamesOfKeptValue(Stored stored, const std::string& data)
 {
     if (stored == Stored::String)
@@ -95,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Store(registry, stored, storedData);
     const auto before = registry.values;
     CServerList list;
-    LoadPublicList(registry, list);
+    LoadPublicList(registry, CODE_PAGE, list);
 
     const bool seeded = stored == Stored::NoValue || stored == Stored::NoKey ||
                         (stored == Stored::String && storedData.find(';') == std::string::npos);

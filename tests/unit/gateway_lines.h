@@ -3,14 +3,26 @@
 #include <string>
 #include <vector>
 
-// The data of a REG_MULTI_SZ value of these lines: each ends in a zero
-// byte, and an empty line ends the list.
-inline std::string MultiString(const std::vector<std::string>& lines)
+// The data of a REG_MULTI_SZ value of these lines as the registry keeps it:
+// UTF-16LE, each line ending in a zero unit, and an empty line ending the
+// list.
+inline std::string Utf16MultiString(const std::vector<std::u16string>& lines)
 {
     std::string data;
-    for (const std::string& line : lines)
-        data += line + '\0';
-    return data + '\0';
+    for (const std::u16string& line : lines)
+        for (const char16_t unit : line + u'\0')
+            data += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return data + std::string(2, '\0');
+}
+
+// The same for lines of 8-bit text, each byte the character of that number.
+inline std::string MultiString(const std::vector<std::string>& lines)
+{
+    std::vector<std::u16string> wide(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (const char c : lines[i])
+            wide[i] += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return Utf16MultiString(wide);
 }
 
 // A list in the clients' layout of `count` gateways on loopback addresses,

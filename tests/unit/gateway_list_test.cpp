@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "gateway_lines.h"
 #include "launch/gateway_list.h"
 
@@ -17,6 +18,10 @@ const std::vector<std::string> CLASSIC = {
     "1009", "01",       "uswest.battle.net", "8",  "U.S.West", "useast.battle.net",
     "6",    "U.S.East", "asia.battle.net",   "-9", "Asia",     "europe.battle.net",
     "-1",   "Europe"};
+// Names that no Western code page can spell, as other tools write them.
+const std::vector<std::u16string> WORLD = {u"2000", u"02",     u"127.0.0.1", u"-9", u"아시아", u"127.0.0.2",
+                                           u"-3",   u"Россия", u"127.0.0.3", u"-2", u"Ελλάδα"};
+const FakeCodePage LATIN1{};
 
 struct ParseCase {
     const char* name;
@@ -35,7 +40,7 @@ class GatewayListParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(GatewayListParse, TellsTheShapeAndKeepsEveryByteOfAListThatParses)
 {
-    GatewayList list;
+    GatewayList list(LATIN1);
     EXPECT_EQ(list.Parse(GetParam().data), GetParam().fault);
     EXPECT_EQ(list.GatewayCount(), GetParam().gateways);
     EXPECT_EQ(list.Selected(), GetParam().selected);
@@ -43,20 +48,21 @@ TEST_P(GatewayListParse, TellsTheShapeAndKeepsEveryByteOfAListThatParses)
         EXPECT_EQ(list.Data(), GetParam().data);
 }
 
-const std::string UNENDED = MultiString(RERELEASE).substr(0, MultiString(RERELEASE).size() - 1);
+const std::string UNENDED = MultiString(RERELEASE).substr(0, MultiString(RERELEASE).size() - 2);
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, GatewayListParse,
     ::testing::Values(
         ParseCase{"Rerelease", MultiString(RERELEASE), GatewayListFault::None, 1, 1},
         ParseCase{"Classic", MultiString(CLASSIC), GatewayListFault::None, 4, 1},
+        ParseCase{"NamesBeyondTheCodePage", Utf16MultiString(WORLD), GatewayListFault::None, 3, 2},
         ParseCase{"WithoutTheEndLine", UNENDED, GatewayListFault::None, 1, 1},
         ParseCase{"HeaderOnly", MultiString({"1001", "00"}), GatewayListFault::None, 0, 0},
         ParseCase{"OneDigitSelection", MultiString(LoopbackGateways(3, "3")), GatewayListFault::None, 3, 3},
         ParseCase{"SelectionBeyondTheList", MultiString(LoopbackGateways(2, "07")), GatewayListFault::None, 2,
                   0},
         ParseCase{"Empty", "", GatewayListFault::TooFewLines, 0, 0},
-        ParseCase{"EndLineOnly", std::string(1, '\0'), GatewayListFault::TooFewLines, 0, 0},
+        ParseCase{"EndLineOnly", std::string(2, '\0'), GatewayListFault::TooFewLines, 0, 0},
         ParseCase{"FormatOnly", MultiString({"2000"}), GatewayListFault::TooFewLines, 0, 0},
         ParseCase{"LetterInSelection", MultiString({"2000", "1a"}), GatewayListFault::BadSelection, 0, 0},
         ParseCase{"ThreeDigitSelection", MultiString(LoopbackGateways(1, "001")),
@@ -67,15 +73,21 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 0},
         ParseCase{"GatewayWithoutName", MultiString({"2000", "01", "127.0.0.1", "-1"}),
                   GatewayListFault::NotInThrees, 0, 0},
-        ParseCase{"LastLineUnended", UNENDED.substr(0, UNENDED.size() - 1),
+        ParseCase{"HostPastTheLastGateway",
+                  MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback", "127.0.0.2"}),
+                  GatewayListFault::NotInThrees, 0, 0},
+        ParseCase{"OddByteCount", Utf16MultiString(WORLD) + '\0', GatewayListFault::OddByteCount, 0, 0},
+        ParseCase{"LastLineUnended", UNENDED.substr(0, UNENDED.size() - 2),
                   GatewayListFault::UnterminatedLine, 0, 0},
         ParseCase{"EmptyLineInside", MultiString({"2000", "01"}) + MultiString(RERELEASE),
-                  GatewayListFault::EmptyLine, 0, 0}),
+                  GatewayListFault::EmptyLine, 0, 0},
+        ParseCase{"TwoEndLines", MultiString(RERELEASE) + std::string(2, '\0'), GatewayListFault::EmptyLine,
+                  0, 0}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
 {
-    GatewayList list;
+    GatewayList list(LATIN1);
     ASSERT_EQ(list.Parse(MultiString(CLASSIC)), GatewayListFault::None);
 
     EXPECT_EQ(list.Find("ASIA.Battle.NET"), 3);
@@ -83,11 +95,15 @@ TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
     EXPECT_EQ(list.Find("U.S.East"), 0);
     const Gateway asia = list.GatewayAt(3);
     EXPECT_EQ(asia.host + "|" + asia.zone + "|" + asia.name, "asia.battle.net|-9|Asia");
+
+    ASSERT_EQ(list.Parse(MultiString({"2000", "01", "zone.Zulu..invalid", "0", "Z"})),
+              GatewayListFault::None);
+    EXPECT_EQ(list.Find("ZONE.zulu..INVALID"), 1);
 }
 
 TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 {
-    GatewayList list;
+    GatewayList list(LATIN1);
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(12, "7"))), GatewayListFault::None);
 
     EXPECT_TRUE(list.Select(4));
@@ -101,10 +117,10 @@ TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 
 TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
 {
-    for (const std::string& ending : {std::string(1, '\0'), std::string()}) {
-        GatewayList list;
+    for (const std::string& ending : {std::string(2, '\0'), std::string()}) {
+        GatewayList list(LATIN1);
         const std::string data = MultiString(RERELEASE);
-        ASSERT_EQ(list.Parse(data.substr(0, data.size() - 1) + ending), GatewayListFault::None);
+        ASSERT_EQ(list.Parse(data.substr(0, data.size() - 2) + ending), GatewayListFault::None);
 
         EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Clan server"}));
         EXPECT_TRUE(list.Select(list.GatewayCount()));
@@ -113,13 +129,27 @@ TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
         lines[1] = "02";
         lines.insert(lines.end(), {"velnor..invalid", "-1", "Clan server"});
         const std::string expected = MultiString(lines);
-        EXPECT_EQ(list.Data(), expected.substr(0, expected.size() - 1) + ending);
+        EXPECT_EQ(list.Data(), expected.substr(0, expected.size() - 2) + ending);
     }
+}
+
+TEST(GatewayList, AnAddedGatewayIsWrittenInUtf16AndTheOtherNamesKeepTheirBytes)
+{
+    GatewayList list(LATIN1);
+    ASSERT_EQ(list.Parse(Utf16MultiString(WORLD)), GatewayListFault::None);
+
+    EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Caf\xe9"}));
+    EXPECT_TRUE(list.Select(4));
+
+    std::vector<std::u16string> lines = WORLD;
+    lines[1] = u"04";
+    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"Café"});
+    EXPECT_EQ(list.Data(), Utf16MultiString(lines));
 }
 
 TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 {
-    GatewayList list;
+    GatewayList list(LATIN1);
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(98))), GatewayListFault::None);
     EXPECT_TRUE(list.Append({"127.0.0.99", "0", "last"}));
     EXPECT_TRUE(list.Select(99));
@@ -133,7 +163,7 @@ TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 
 TEST(GatewayList, RefusesLinesThatWouldBreakTheList)
 {
-    GatewayList list;
+    GatewayList list(LATIN1);
     ASSERT_EQ(list.Parse(MultiString(RERELEASE)), GatewayListFault::None);
 
     EXPECT_FALSE(list.Append({"", "-1", "name"}));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_main_window.h"
 #include "gateway_lines.h"
 #include "launch/game_table.h"
@@ -47,7 +48,7 @@ struct LaunchTest : ::testing::Test {
 
     void Launch(Game game, const std::string& server = "srv.example", const std::string& description = "")
     {
-        LaunchGame(game, {server, description}, registry, shell, user, timeZone);
+        LaunchGame(game, {server, description}, registry, shell, user, timeZone, codePage);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
     static std::string GatewaysValueName(const std::string& key)
@@ -78,6 +79,7 @@ struct LaunchTest : ::testing::Test {
     FakeShell shell;
     FakeUser user;
     FakeTimeZone timeZone;
+    FakeCodePage codePage;
     std::vector<std::string> events;
 };
 

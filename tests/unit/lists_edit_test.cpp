@@ -131,6 +131,25 @@ TEST_F(EditCommandsTest, DeleteKeepsTheOtherServersExactlyNulBytesIncluded)
     EXPECT_EQ(view.Column(COLUMN_PING), (Names{"20", "30"}));
 }
 
+TEST_F(EditCommandsTest, DeleteKeepsTheHiddenBytesOfLookAlikeRowsSortedApartByTheirTimes)
+{
+    commands.OnBlizzardServers();
+    const std::string slow = std::string("a\0slow", 7) + std::string(14, ' ') + "same\r\n";
+    const std::string fast = std::string("a\0fast", 7) + std::string(14, ' ') + "same\r\n";
+    files.files[PATH] = slow + fast + "c                    third\r\n";
+    commands.OnPrivateServers();
+    echo.names["a"] = FakeEchoService::Address(198, 18, 1, 1);
+    for (std::uint32_t milliseconds : {30, 30, 30, 10, 10, 10})
+        echo.replies[echo.names["a"]].push_back(FakeEchoService::Answer(milliseconds));
+    clock.now = 100000;
+    clock.afterSleep = [this] { echo.RunDueThreads(); };
+    commands.OnPing();
+    ASSERT_EQ(view.Column(COLUMN_PING), (Names{"10", "30", "N/A"}));
+    view.selected = 2;
+    commands.OnDeleteServer();
+    EXPECT_EQ(File(), fast + slow);
+}
+
 TEST_F(EditCommandsTest, DeletingTheOnlyRowLeavesAnEmptyListAndFile)
 {
     commands.OnBlizzardServers();

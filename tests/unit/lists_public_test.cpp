@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
+#include "gateway_lines.h"
 #include "lists/default_server_list.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
@@ -53,9 +55,10 @@ INSTANTIATE_TEST_SUITE_P(ValueShapes, SplitServerListTest,
 
 struct PublicListTest : ::testing::Test {
     std::string Value() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
-    void Load() { LoadPublicList(registry, list); }
+    void Load() { LoadPublicList(registry, codePage, list); }
 
     FakeRegistry registry;
+    FakeCodePage codePage;
     CServerList list;
 };
 
@@ -169,11 +172,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeptValueCase{
             "an unreadable string", {RegistryType::String, std::string("a.example\0", 10)}, true, {""}},
         KeptValueCase{"a REG_MULTI_SZ",
-                      {RegistryType::MultiString, std::string("127.0.0.1\0"
-                                                              "127.0.0.2;127.0.0.3\0\0",
-                                                              31)},
+                      {RegistryType::MultiString, MultiString({"127.0.0.1", "127.0.0.2;127.0.0.3"})},
                       false,
                       {"127.0.0.1", "127.0.0.2", "127.0.0.3"}},
+        KeptValueCase{"a REG_MULTI_SZ beyond the code page",
+                      {RegistryType::MultiString, Utf16MultiString({u"Россия;caf\u00e9"})},
+                      false,
+                      {"??????", "caf\xe9"}},
         KeptValueCase{"a string with a ';' after its terminator",
                       {RegistryType::String, std::string("127.0.0.1\0;x\0", 13)},
                       false,

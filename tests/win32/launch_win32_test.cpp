@@ -13,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "gateway_lines.h"
 #include "launch/launch_game.h"
+#include "platform/code_page_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/time_zone.h"
@@ -79,28 +81,39 @@ class CreatedKey {
     {
         SetValue(valueName, REG_SZ, text + '\0');
     }
+    // A multi-string's data is UTF-16, written by the wide-character
+    // function as other tools write it.
     void SetValue(const std::string& valueName, DWORD type, const std::string& data)
     {
         HKEY key = nullptr;
         ASSERT_EQ(RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_SET_VALUE | GAMES_VIEW, &key), ERROR_SUCCESS);
-        RegSetValueExA(key, valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                       static_cast<DWORD>(data.size()));
+        const BYTE* bytes = reinterpret_cast<const BYTE*>(data.data());
+        if (type == REG_MULTI_SZ)
+            RegSetValueExW(key, WideName(valueName).c_str(), 0, type, bytes, static_cast<DWORD>(data.size()));
+        else
+            RegSetValueExA(key, valueName.c_str(), 0, type, bytes, static_cast<DWORD>(data.size()));
         RegCloseKey(key);
     }
-    // The value's type and data as stored; REG_NONE and no data when it
-    // cannot be read.
+    // The value's type and data as stored, a multi-string's in UTF-16;
+    // REG_NONE and no data when it cannot be read.
     std::pair<DWORD, std::string> Value(const std::string& valueName) const
     {
         HKEY key = nullptr;
         std::pair<DWORD, std::string> value{REG_NONE, ""};
         if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_QUERY_VALUE | GAMES_VIEW, &key) != ERROR_SUCCESS)
             return value;
+        const std::wstring wideName = WideName(valueName);
         DWORD size = 0;
-        if (RegQueryValueExA(key, valueName.c_str(), nullptr, &value.first, nullptr, &size) ==
-            ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, wideName.c_str(), nullptr, &value.first, nullptr, &size) == ERROR_SUCCESS) {
+            const bool wide = value.first == REG_MULTI_SZ;
+            if (!wide)
+                RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr, nullptr, &size);
             value.second.assign(size, '\0');
-            RegQueryValueExA(key, valueName.c_str(), nullptr, &value.first,
-                             reinterpret_cast<BYTE*>(value.second.data()), &size);
+            BYTE* bytes = reinterpret_cast<BYTE*>(value.second.data());
+            if (wide)
+                RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, bytes, &size);
+            else
+                RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr, bytes, &size);
         }
         RegCloseKey(key);
         return value;
@@ -121,13 +134,9 @@ class FixedTimeZone : public TimeZone {
 // A value's type and data as stored.
 using StoredValue = std::pair<DWORD, std::string>;
 
-// REG_MULTI_SZ data: each line ends in a zero byte, an empty line ends all.
-StoredValue MultiString(const std::vector<std::string>& lines)
+StoredValue MultiStringValue(const std::vector<std::string>& lines)
 {
-    std::string data;
-    for (const std::string& line : lines)
-        data += line + '\0';
-    return {REG_MULTI_SZ, data + '\0'};
+    return {REG_MULTI_SZ, MultiString(lines)};
 }
 
 std::string ModuleDirectory()
@@ -204,7 +213,7 @@ class LaunchWin32 : public ::testing::Test {
 
     void Launch(Game game, const std::string& server)
     {
-        LaunchGame(game, {server, ""}, m_registry, m_shell, m_user, m_timeZone);
+        LaunchGame(game, {server, ""}, m_registry, m_shell, m_user, m_timeZone, m_codePage);
     }
     std::string ServerList()
     {
@@ -217,6 +226,7 @@ class LaunchWin32 : public ::testing::Test {
     Win32Shell m_shell;
     RecordingUser m_user;
     FixedTimeZone m_timeZone;
+    Win32CodePage m_codePage;
 };
 
 struct GameCase {
@@ -304,10 +314,10 @@ TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
 
 TEST_P(EachGameWin32, AListedHostBecomesTheSelectedGatewayOfEachOfItsLists)
 {
-    const StoredValue seed =
-        MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
-    const StoredValue selected =
-        MultiString({"2000", "02", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
+    const StoredValue seed = MultiStringValue(
+        {"2000", "01", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
+    const StoredValue selected = MultiStringValue(
+        {"2000", "02", "127.0.0.1", "-1", "Loopback", "Velnor..Invalid", "8", "Clan server"});
 
     const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
 
@@ -318,9 +328,26 @@ TEST_P(EachGameWin32, AListedHostBecomesTheSelectedGatewayOfEachOfItsLists)
 
 TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
 {
-    const StoredValue seed = MultiString({"1001", "01", "127.0.0.1", "-1", "Loopback"});
-    const StoredValue added = MultiString(
+    const StoredValue seed = MultiStringValue({"1001", "01", "127.0.0.1", "-1", "Loopback"});
+    const StoredValue added = MultiStringValue(
         {"1001", "02", "127.0.0.1", "-1", "Loopback", "velnor..invalid", "-1", "velnor..invalid"});
+
+    const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
+
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        EXPECT_EQ(lists[i], ReadsGatewayList(i) ? added : seed) << GATEWAY_LISTS[i].key;
+    EXPECT_TRUE(m_user.messages.empty());
+}
+
+// Korean, Cyrillic and Greek, which no Western code page can spell.
+TEST_P(EachGameWin32, NamesBeyondTheCodePageKeepTheirBytesWhenAGatewayIsAdded)
+{
+    std::vector<std::u16string> lines = {u"2000", u"01",     u"127.0.0.1", u"-9", u"아시아", u"127.0.0.2",
+                                         u"-3",   u"Россия", u"127.0.0.3", u"-2", u"Ελλάδα"};
+    const StoredValue seed = {REG_MULTI_SZ, Utf16MultiString(lines)};
+    lines[1] = u"04";
+    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"velnor..invalid"});
+    const StoredValue added = {REG_MULTI_SZ, Utf16MultiString(lines)};
 
     const std::vector<StoredValue> lists = LaunchWithGatewayLists({seed, seed, seed}, "velnor..invalid");
 
@@ -332,9 +359,9 @@ TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
 TEST_P(EachGameWin32, MalformedListsAreLeftAsTheyWereAndNamedInOneBox)
 {
     const std::vector<StoredValue> seeds = {
-        MultiString({"2000", "01", "127.0.0.1", "-1"}),
+        {REG_MULTI_SZ, MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback"}) + '\0'},
         {REG_SZ, std::string("127.0.0.1\0", 10)},
-        MultiString({"2000", "1a", "127.0.0.1", "-1", "Loopback"}),
+        MultiStringValue({"2000", "1a", "127.0.0.1", "-1", "Loopback"}),
     };
 
     const std::vector<StoredValue> lists = LaunchWithGatewayLists(seeds, "velnor..invalid");

@@ -7,10 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "gateway_lines.h"
 #include "lists/default_server_list.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
+#include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "test_registry.h"
@@ -154,12 +156,7 @@ TEST_F(RegistryTest, TypesAreKeptAndOnlyStringsReadAsText)
     EXPECT_EQ(registry.GetRegistryString(HKLM, TEST_KEY, "Number"), "");
     EXPECT_EQ(registry.ReadValue(HKLM, TEST_KEY, "Number").value.type, RegistryType::Other);
 
-    const std::string lines("2000\0"
-                            "01\0"
-                            "127.0.0.1\0"
-                            "8\0"
-                            "Global\0\0",
-                            28);
+    const std::string lines = Utf16MultiString({u"2000", u"01", u"127.0.0.1", u"8", u"Россия"});
     ASSERT_TRUE(registry.WriteValue(HKLM, TEST_KEY, "Lines", {RegistryType::MultiString, lines}));
     DWORD type = 0;
     DWORD size = 0;
@@ -288,12 +285,18 @@ class ServerListSeeding : public ::testing::Test {
         HKEY key = nullptr;
         ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, SERVER_LIST_KEY, 0, KEY_ALL_ACCESS | GAMES_VIEW, &key),
                   ERROR_SUCCESS);
-        RegSetValueExA(key, SERVER_LIST_VALUE, 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                       static_cast<DWORD>(data.size()));
+        // A multi-string as the registry keeps it: UTF-16, through the W function.
+        const BYTE* bytes = reinterpret_cast<const BYTE*>(data.data());
+        if (type == REG_MULTI_SZ)
+            RegSetValueExW(key, WideName(SERVER_LIST_VALUE).c_str(), 0, type, bytes,
+                           static_cast<DWORD>(data.size()));
+        else
+            RegSetValueExA(key, SERVER_LIST_VALUE, 0, type, bytes, static_cast<DWORD>(data.size()));
         RegCloseKey(key);
     }
 
     Win32Registry registry;
+    Win32CodePage codePage;
     bool m_hadValue = false;
     std::string m_previous;
 };
@@ -302,7 +305,7 @@ TEST_F(ServerListSeeding, ASingleNameLeftByALaunchIsReplacedByTheDefaultList)
 {
     registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, "127.0.0.1");
     CServerList list;
-    LoadPublicList(registry, list);
+    LoadPublicList(registry, codePage, list);
     EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), DEFAULT_SERVER_LIST);
     ASSERT_EQ(list.GetUpperBound(), 8);
     std::vector<std::string> expected = SplitServerList(DEFAULT_SERVER_LIST);
@@ -316,7 +319,7 @@ TEST_F(ServerListSeeding, AListIsReadAsItIsAndLeftAlone)
 {
     registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, "127.0.0.1;127.0.0.2;");
     CServerList list;
-    LoadPublicList(registry, list);
+    LoadPublicList(registry, codePage, list);
     EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), "127.0.0.1;127.0.0.2;");
     EXPECT_EQ(list.GetUpperBound(), 2);
 }
@@ -329,7 +332,7 @@ TEST_F(ServerListSeeding, ALongListIsReadWholeAndLeftAlone)
     ASSERT_GE(value.size(), 4096u);
     registry.SetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE, value);
     CServerList list;
-    LoadPublicList(registry, list);
+    LoadPublicList(registry, codePage, list);
     EXPECT_EQ(registry.GetRegistryString(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE), value);
     EXPECT_EQ(list.GetUpperBound(), MAX_SERVERS - 1);
 }
@@ -344,16 +347,12 @@ TEST_F(ServerListSeeding, ValuesOfOtherTypesAreNeverOverwritten)
     const DWORD number = 7;
     const Case cases[] = {
         {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number), {""}},
-        {REG_MULTI_SZ,
-         std::string("127.0.0.1\0"
-                     "127.0.0.2\0\0",
-                     21),
-         {"127.0.0.1", "127.0.0.2"}},
+        {REG_MULTI_SZ, MultiString({"127.0.0.1", "127.0.0.2"}), {"127.0.0.1", "127.0.0.2"}},
     };
     for (const Case& stored : cases) {
         PutServerList(stored.type, stored.data);
         CServerList list;
-        LoadPublicList(registry, list);
+        LoadPublicList(registry, codePage, list);
         EXPECT_EQ(registry.ReadValue(HKLM, SERVER_LIST_KEY, SERVER_LIST_VALUE).value.data, stored.data);
         std::vector<std::string> shown;
         for (int i = 0; i <= list.GetUpperBound(); ++i)

@@ -22,6 +22,13 @@ inline void DeleteGamesKey(HKEY root, const std::string& path)
     RegCloseKey(parent);
 }
 
+// A value name in the wide characters of the ...W functions; names here
+// are ASCII.
+inline std::wstring WideName(const std::string& name)
+{
+    return std::wstring(name.begin(), name.end());
+}
+
 // Puts the "Server List" value the program reads at start-up, so that no
 // test ever shows (or could ping) anything but test addresses.
 inline void SeedServerList(const std::string& value)

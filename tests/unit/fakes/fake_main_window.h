@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_clock.h"
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_echo_service.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_registry.h"
@@ -23,5 +24,7 @@ struct FakeMainWindow {
     FakeEchoService echo{&clock};
     FakeTimeZone timeZone;
     FakeWorkIndicator work;
-    ManagerCommands commands{Platform{view, user, registry, files, shell, clock, echo, timeZone, work}};
+    FakeCodePage codePage;
+    ManagerCommands commands{
+        Platform{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
 };

@@ -13,7 +13,8 @@
 // missing value reads as Missing, and values named in `unreadable` exist
 // but fail to read. Keys in `denied` exist but cannot be opened with the
 // full access that every call asks for: reads fail and writes change
-// nothing. Values are read whole, whatever their length.
+// nothing. Values are read whole, whatever their length, and their data is
+// kept as given: for a multi-string, the raw UTF-16LE bytes.
 class FakeRegistry : public Registry {
   public:
     RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
