@@ -3,7 +3,7 @@
 class CServerList;
 class Registry;
 
-// Every public server carries this description.
+// Every server of "Server List" carries this description in the public list.
 constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 
 // Appends the servers of the "Server List" value to the list, seeding the
@@ -12,4 +12,11 @@ constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 // that cannot be read, is never overwritten; a multi-string shows the
 // names of all its strings. Names beyond what the list holds are left
 // out; the value itself is never shortened.
+//
+// Then, since today's clients read their own gateway lists instead,
+// appends the gateways of those lists whose host is not listed yet
+// (ignoring case), each described by its name: the shared list's, then
+// Diablo's, then Warcraft II's, each key's override list first. A list
+// that is not a REG_MULTI_SZ in the clients' layout adds nothing. None of
+// this is written anywhere.
 void LoadPublicList(Registry& registry, CServerList& list);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -8,12 +10,39 @@
 
 #include "platform/registry.h"
 
+// Orders keys and values as the registry matches their names: ignoring case.
+struct RegistryNameLess {
+    static bool Less(const std::string& a, const std::string& b)
+    {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+    }
+    bool operator()(const std::tuple<RegistryRoot, std::string>& a,
+                    const std::tuple<RegistryRoot, std::string>& b) const
+    {
+        if (std::get<0>(a) != std::get<0>(b))
+            return std::get<0>(a) < std::get<0>(b);
+        return Less(std::get<1>(a), std::get<1>(b));
+    }
+    bool operator()(const std::tuple<RegistryRoot, std::string, std::string>& a,
+                    const std::tuple<RegistryRoot, std::string, std::string>& b) const
+    {
+        if (std::get<0>(a) != std::get<0>(b))
+            return std::get<0>(a) < std::get<0>(b);
+        if (Less(std::get<1>(a), std::get<1>(b)) || Less(std::get<1>(b), std::get<1>(a)))
+            return Less(std::get<1>(a), std::get<1>(b));
+        return Less(std::get<2>(a), std::get<2>(b));
+    }
+};
+
 // An in-memory registry that fails as the real one does: keys exist only
 // when a test makes them, a write into a missing key changes nothing, a
 // missing value reads as Missing, and values named in `unreadable` exist
 // but fail to read. Keys in `denied` exist but cannot be opened with the
 // full access that every call asks for: reads fail and writes change
-// nothing. Values are read whole, whatever their length.
+// nothing. Values are read whole, whatever their length. Key and value
+// names ignore case.
 class FakeRegistry : public Registry {
   public:
     RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
@@ -63,8 +92,8 @@ class FakeRegistry : public Registry {
         return it == values.end() ? "" : RegistryStringText(it->second);
     }
 
-    std::set<std::tuple<RegistryRoot, std::string>> keys;
-    std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue> values;
+    std::set<std::tuple<RegistryRoot, std::string>, RegistryNameLess> keys;
+    std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue, RegistryNameLess> values;
     std::set<std::string> unreadable;
     std::set<std::string> denied;
     std::vector<std::string> reads;
