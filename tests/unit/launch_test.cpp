@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ const std::string WARCRAFT2 = "Software\\Blizzard Entertainment\\Warcraft II BNE
 const std::string SHARED_GATEWAYS = "Software\\Battle.net\\Configuration";
 const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
 const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
+const std::string OVERRIDE_GATEWAYS = "Override Battle.net gateways";
 const std::string LEFT_HEADLINE =
     "The game was not pointed at the server in these lists of its own, which were left as they were:\n";
 const std::string ERROR_HEADLINE =
@@ -60,9 +62,9 @@ struct LaunchTest : ::testing::Test {
         registry.PutValue(HKCU, key, GatewaysValueName(key), {type, data});
     }
     // The gateway list's data as stored, "" when there is none.
-    std::string Gateways(const std::string& key) const
+    std::string Gateways(const std::string& key, const std::string& valueName = "") const
     {
-        auto it = registry.values.find({HKCU, key, GatewaysValueName(key)});
+        auto it = registry.values.find({HKCU, key, valueName.empty() ? GatewaysValueName(key) : valueName});
         return it == registry.values.end() ? "" : it->second.data;
     }
     // Every registry write, deletion, launch and message from here on, in order.
@@ -274,8 +276,9 @@ TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
                       }));
 }
 
-// Each game's own gateway lists: the shared one, and for today's Diablo and
-// Warcraft II their own. A list named here and not seeded must stay absent.
+// Each game's own gateway lists: the shared key's, and for today's Diablo
+// and Warcraft II their own key's; at each key the override list and the
+// normal one. A list named here and not seeded must stay absent.
 TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
 {
     const std::map<Game, std::vector<std::string>> readBy = {
@@ -287,18 +290,71 @@ TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
     appended[1] = "03";
 
     for (const auto& [game, keys] : readBy) {
-        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS})
+        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS}) {
             PutGateways(key, MultiString(LoopbackGateways(2)));
+            registry.PutValue(HKCU, key, OVERRIDE_GATEWAYS,
+                              {RegistryType::MultiString, MultiString(LoopbackGateways(2))});
+        }
 
         Launch(game, "velnor..invalid", "Clan server");
 
         for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS}) {
             const bool read = std::find(keys.begin(), keys.end(), key) != keys.end();
             EXPECT_EQ(Gateways(key), MultiString(read ? appended : LoopbackGateways(2))) << key;
+            EXPECT_EQ(Gateways(key, OVERRIDE_GATEWAYS), MultiString(read ? appended : LoopbackGateways(2)))
+                << key;
         }
     }
     EXPECT_TRUE(user.warnings.empty());
 }
+
+// The per-user "Server List" that older clients read before the machine's.
+struct UserServerListCase {
+    const char* what;
+    std::optional<RegistryValue> stored;
+    bool unreadable;
+    // Its data after the launch; the line that names it when it was left.
+    std::string after;
+    std::string left;
+};
+
+void PrintTo(const UserServerListCase& userCase, std::ostream* out)
+{
+    *out << userCase.what;
+}
+
+class UserServerListTest : public LaunchTest, public ::testing::WithParamInterface<UserServerListCase> {};
+
+TEST_P(UserServerListTest, IsWrittenOnlyWhereItIsAStringAndNeverMade)
+{
+    registry.MakeKey(HKCU, CONFIGURATION);
+    if (GetParam().stored)
+        registry.PutValue(HKCU, CONFIGURATION, "Server List", *GetParam().stored);
+    if (GetParam().unreadable)
+        registry.unreadable.insert("Server List");
+
+    Launch(Game::StarCraft, "velnor..invalid");
+
+    auto it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
+    EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data, GetParam().after);
+    const std::string named = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
+    EXPECT_EQ(user.warnings, GetParam().left.empty()
+                                 ? std::vector<std::string>{}
+                                 : std::vector<std::string>{LEFT_HEADLINE + named + GetParam().left});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, UserServerListTest,
+    ::testing::Values(
+        UserServerListCase{"a string",
+                           RegistryValue{RegistryType::String, std::string("127.0.0.1;127.0.0.2\0", 20)},
+                           false, std::string("velnor..invalid\0", 16), ""},
+        UserServerListCase{"no value", std::nullopt, false, "(none)", ""},
+        UserServerListCase{"a REG_MULTI_SZ",
+                           RegistryValue{RegistryType::MultiString, MultiString({"127.0.0.1"})}, false,
+                           MultiString({"127.0.0.1"}), "it is not a REG_SZ value."},
+        UserServerListCase{"an unreadable string", RegistryValue{RegistryType::String, std::string("a\0", 2)},
+                           true, std::string("a\0", 2), "it could not be read."}));
 
 TEST_F(LaunchTest, AListedHostIsSelectedIgnoringCaseAndNotAddedAgain)
 {
@@ -513,6 +569,45 @@ TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)
     EXPECT_EQ(commands.CurrentList().GetAt(1).serverName, "127.0.0.11");
     EXPECT_EQ(files.files.at(PRIVATE_FILE), "127.0.0.10           ten\r\n"
                                             "127.0.0.11           eleven\r\n");
+}
+
+// A launch from a row that a gateway list added: every value that the
+// clients read and that exists is pointed at it, in this order.
+TEST(GatewayRowLaunch, WritesServerListTheUserOneTheOverrideThenTheNormalList)
+{
+    FakeMainWindow window;
+    FakeRegistry& registry = window.registry;
+    const std::vector<std::string> overrideList = {"2000",     "01",        "gw..invalid", "8",
+                                                   "Reserved", "127.0.0.3", "-1",          "Override"};
+    registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1;127.0.0.2");
+    registry.Put(HKCU, CONFIGURATION, "Server List", "127.0.0.1");
+    registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
+                      {RegistryType::MultiString, MultiString(overrideList)});
+    registry.PutValue(HKCU, SHARED_GATEWAYS, "Battle.net Gateways",
+                      {RegistryType::MultiString, MultiString(LoopbackGateways(2))});
+    registry.Put(HKLM, STARCRAFT, "InstallPath", "C:\\Starcraft");
+    window.commands.InitServerView();
+    ASSERT_EQ(window.view.Column(COLUMN_SERVER),
+              (std::vector<std::string>{"127.0.0.1", "127.0.0.2", "gw..invalid", "127.0.0.3"}));
+    std::vector<std::string> events;
+    registry.events = &events;
+    window.shell.events = &events;
+    window.view.selected = 3;
+
+    window.commands.OnStarCraft();
+
+    std::vector<std::string> selected = overrideList;
+    selected[1] = "02";
+    std::vector<std::string> appended = LoopbackGateways(2, "03");
+    appended.insert(appended.end(), {"127.0.0.3", "-1", "Override"});
+    const std::string serverList = "write " + CONFIGURATION + "\\Server List=127.0.0.3";
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          serverList, serverList,
+                          "write " + SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS + "=" + MultiString(selected),
+                          "write " + SHARED_GATEWAYS + "\\Battle.net Gateways=" + MultiString(appended),
+                          "execute C:\\Starcraft\\Starcraft.exe"}));
+    EXPECT_EQ(registry.Value(HKCU, CONFIGURATION, "Server List"), "127.0.0.3");
+    EXPECT_TRUE(window.user.warnings.empty());
 }
 
 } // namespace
