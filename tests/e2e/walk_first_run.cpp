@@ -62,10 +62,19 @@ std::vector<ViewRow> RowsOf(std::initializer_list<PrivateServer> servers)
     return rows;
 }
 
+// The public list at the first start: "Server List", then the override
+// list's gateway, then the normal list's host that is not shown yet.
+std::vector<ViewRow> FirstPublicRows(const Walk& walk)
+{
+    return PublicRows(walk.seededServerList,
+                      {{"127.0.0.8", "Override", "0"}, {"velnor..invalid", "Reserved", "0"}});
+}
+
 void StartWithThePublicList(Walk& walk, VelnorRun& run)
 {
-    walk.report.Step("Start: the public list from \"Server List\", in list order");
-    CheckRows(walk, run.window, PublicRows(walk.seededServerList), "the view shows the seeded servers");
+    walk.report.Step("Start: the public list from \"Server List\", then the gateway lists' new hosts");
+    CheckRows(walk, run.window, FirstPublicRows(walk),
+              "the view shows the seeded servers, then the seeded gateways described by their names");
     CheckEditButtons(walk, run.window, false);
     walk.report.Check(!run.window.IsChecked(IDC_DELETE_BNCACHE), "\"Delete BNCACHE.DAT\" starts cleared");
     walk.report.Check(!FileExists(PrivateListPath()), "start-up makes no \"VELNOR.INI\"");
@@ -243,7 +252,7 @@ void ClickDuringPing(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     walk.report.Check(stayedPrivate, "the private servers stay shown until \"Ping\" is over");
     walk.report.Check(PollUntil([&] { return !run.window.IsEnabled(IDC_ADD_SERVER); }, ANSWER_TIMEOUT_MS),
                       "then the click is handled");
-    CheckRows(walk, run.window, PublicRows(walk.seededServerList),
+    CheckRows(walk, run.window, FirstPublicRows(walk),
               "the public list is shown in list order, untouched by the ping");
     CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
 }
@@ -258,8 +267,14 @@ std::optional<std::string> WaitForStandinDirectory(const GameInstall& game)
     return record->substr(0, record->find('\n'));
 }
 
+// StarCraft's two gateway lists as a launch on the server leaves them.
+struct GatewayLists {
+    std::vector<std::string> normal;
+    std::vector<std::string> override;
+};
+
 void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, const std::string& picture,
-                     const std::vector<std::string>& gateways)
+                     const GatewayLists& gateways)
 {
     DeleteFileA(walk.game.standinRecord.c_str());
     run.window.Focus(IDC_SERVER_LIST);
@@ -271,7 +286,10 @@ void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, cons
     walk.report.Check(directory.has_value(), "the stand-in game ran");
     walk.report.CheckEqual(directory.value_or(""), walk.game.directory, "in its installation directory");
     CheckServerList(walk, server, "\"Server List\" holds the selected server alone");
-    CheckGateways(walk, gateways, "\"Battle.net Gateways\" selects it, after every gateway it had");
+    CheckGateways(walk, GATEWAYS_VALUE, gateways.normal,
+                  "\"Battle.net Gateways\" selects it, after every gateway it had");
+    CheckGateways(walk, OVERRIDE_GATEWAYS_VALUE, gateways.override,
+                  "\"Override Battle.net gateways\" selects it, after every gateway it had");
 }
 
 void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
@@ -283,10 +301,17 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     CheckServerList(walk, walk.seededServerList, "\"Server List\" is untouched");
 
     const std::string fastest = run.window.ListView(IDC_SERVER_LIST).CellText(0, 0);
-    std::vector<std::string> gateways = SEEDED_GATEWAYS;
-    gateways[1] = "03";
-    gateways.insert(gateways.end(),
-                    {fastest, LocalGatewayZone(), run.window.ListView(IDC_SERVER_LIST).CellText(0, 1)});
+    const std::string description = run.window.ListView(IDC_SERVER_LIST).CellText(0, 1);
+    GatewayLists gateways{SEEDED_GATEWAYS, SEEDED_OVERRIDE_GATEWAYS};
+    gateways.normal[1] = "03";
+    gateways.normal.insert(gateways.normal.end(), {fastest, LocalGatewayZone(), description});
+    gateways.override[1] = "02";
+    gateways.override.insert(gateways.override.end(), {fastest, LocalGatewayZone(), description});
+    // Once "Server List" holds the default list, 127.0.0.1 is new as well.
+    walk.nextGatewayRows = {{"127.0.0.8", "Override", "0"},
+                            {fastest, description, "0"},
+                            {"127.0.0.1", "Loopback", "0"},
+                            {"velnor..invalid", "Reserved", "0"}};
     walk.report.Step("\"StarCraft\" on the fastest server, " + fastest);
     LaunchStarCraft(walk, run, fastest, "07-launch", gateways);
     walk.report.Check(FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" stays while the box is clear");
