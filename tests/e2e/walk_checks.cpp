@@ -32,8 +32,7 @@ void CheckServerList(Walk& walk, const std::string& expected, const std::string&
                            expected, what);
 }
 
-void CheckGateways(Walk& walk, const char* valueName, const std::vector<std::string>& expected,
-                   const std::string& what)
+void CheckGateways(Walk& walk, const std::vector<std::string>& expected, const std::string& what)
 {
     auto shown = [](const std::string& data) {
         std::string text;
@@ -41,7 +40,7 @@ void CheckGateways(Walk& walk, const char* valueName, const std::vector<std::str
             text += c == '\0' ? std::string("\\0") : std::string(1, c);
         return text;
     };
-    walk.report.CheckEqual(shown(ReadUserMultiString(GATEWAYS_KEY, valueName).value_or("(missing)")),
+    walk.report.CheckEqual(shown(ReadUserMultiString(GATEWAYS_KEY, GATEWAYS_VALUE).value_or("(missing)")),
                            shown(MultiString(expected)), what);
 }
 

@@ -19,10 +19,9 @@ std::optional<int> PingValue(const std::string& cell);
 void CheckRows(Walk& walk, const DialogWindow& window, const std::vector<ViewRow>& expected,
                const std::string& what);
 void CheckServerList(Walk& walk, const std::string& expected, const std::string& what);
-// One of StarCraft's gateway lists, its lines as given: the data as stored,
-// line ends shown as "\0".
-void CheckGateways(Walk& walk, const char* valueName, const std::vector<std::string>& expected,
-                   const std::string& what);
+// StarCraft's gateway list, its lines as given: the data as stored, line
+// ends shown as "\0".
+void CheckGateways(Walk& walk, const std::vector<std::string>& expected, const std::string& what);
 // The time-zone number of a gateway added here: the local standard bias in
 // whole hours, the nearest first, as the game clients count it.
 std::string LocalGatewayZone();

@@ -267,14 +267,8 @@ std::optional<std::string> WaitForStandinDirectory(const GameInstall& game)
     return record->substr(0, record->find('\n'));
 }
 
-// StarCraft's two gateway lists as a launch on the server leaves them.
-struct GatewayLists {
-    std::vector<std::string> normal;
-    std::vector<std::string> override;
-};
-
 void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, const std::string& picture,
-                     const GatewayLists& gateways)
+                     const std::vector<std::string>& gateways)
 {
     DeleteFileA(walk.game.standinRecord.c_str());
     run.window.Focus(IDC_SERVER_LIST);
@@ -286,10 +280,7 @@ void LaunchStarCraft(Walk& walk, VelnorRun& run, const std::string& server, cons
     walk.report.Check(directory.has_value(), "the stand-in game ran");
     walk.report.CheckEqual(directory.value_or(""), walk.game.directory, "in its installation directory");
     CheckServerList(walk, server, "\"Server List\" holds the selected server alone");
-    CheckGateways(walk, GATEWAYS_VALUE, gateways.normal,
-                  "\"Battle.net Gateways\" selects it, after every gateway it had");
-    CheckGateways(walk, OVERRIDE_GATEWAYS_VALUE, gateways.override,
-                  "\"Override Battle.net gateways\" selects it, after every gateway it had");
+    CheckGateways(walk, gateways, "\"Battle.net Gateways\" selects it, after every gateway it had");
 }
 
 void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
@@ -302,12 +293,11 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
 
     const std::string fastest = run.window.ListView(IDC_SERVER_LIST).CellText(0, 0);
     const std::string description = run.window.ListView(IDC_SERVER_LIST).CellText(0, 1);
-    GatewayLists gateways{SEEDED_GATEWAYS, SEEDED_OVERRIDE_GATEWAYS};
-    gateways.normal[1] = "03";
-    gateways.normal.insert(gateways.normal.end(), {fastest, LocalGatewayZone(), description});
-    gateways.override[1] = "02";
-    gateways.override.insert(gateways.override.end(), {fastest, LocalGatewayZone(), description});
-    // Once "Server List" holds the default list, 127.0.0.1 is new as well.
+    std::vector<std::string> gateways = SEEDED_GATEWAYS;
+    gateways[1] = "03";
+    gateways.insert(gateways.end(), {fastest, LocalGatewayZone(), description});
+    // The launch adds the server to the override list too. Once "Server
+    // List" holds the default list, 127.0.0.1 is new as well.
     walk.nextGatewayRows = {{"127.0.0.8", "Override", "0"},
                             {fastest, description, "0"},
                             {"127.0.0.1", "Loopback", "0"},

@@ -308,12 +308,14 @@ TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
     EXPECT_TRUE(user.warnings.empty());
 }
 
-// The per-user "Server List" that older clients read before the machine's.
+// A launch from a gateway row with the shared key's two lists, and the
+// per-user "Server List" that older clients read before the machine's.
 struct UserServerListCase {
     const char* what;
     std::optional<RegistryValue> stored;
-    bool unreadable;
-    // Its data after the launch; the line that names it when it was left.
+    // The values written, in order; the per-user value's data afterwards;
+    // the line that names it when it was left.
+    std::vector<std::string> written;
     std::string after;
     std::string left;
 };
@@ -325,36 +327,47 @@ void PrintTo(const UserServerListCase& userCase, std::ostream* out)
 
 class UserServerListTest : public LaunchTest, public ::testing::WithParamInterface<UserServerListCase> {};
 
-TEST_P(UserServerListTest, IsWrittenOnlyWhereItIsAStringAndNeverMade)
+TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringAndNeverMade)
 {
-    registry.MakeKey(HKCU, CONFIGURATION);
+    PutGateways(SHARED_GATEWAYS, MultiString(LoopbackGateways(1)));
+    registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
+                      {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback",
+                                                               "gw..invalid", "8", "Override"})});
     if (GetParam().stored)
         registry.PutValue(HKCU, CONFIGURATION, "Server List", *GetParam().stored);
-    if (GetParam().unreadable)
-        registry.unreadable.insert("Server List");
 
-    Launch(Game::StarCraft, "velnor..invalid");
+    Launch(Game::StarCraft, "gw..invalid", "Override");
 
+    std::vector<std::string> written;
+    for (const std::string& write : registry.writes)
+        written.push_back(write.substr(0, write.find('=')));
+    EXPECT_EQ(written, GetParam().written);
     auto it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
     EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data, GetParam().after);
-    const std::string named = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
+    const std::string line = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
     EXPECT_EQ(user.warnings, GetParam().left.empty()
                                  ? std::vector<std::string>{}
-                                 : std::vector<std::string>{LEFT_HEADLINE + named + GetParam().left});
+                                 : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
 }
+
+const std::string MACHINE_LIST = CONFIGURATION + "\\Server List";
+const std::string NORMAL_LIST = SHARED_GATEWAYS + "\\Battle.net Gateways";
+const std::string OVERRIDE_LIST = SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS;
 
 INSTANTIATE_TEST_SUITE_P(
     Values, UserServerListTest,
-    ::testing::Values(
-        UserServerListCase{"a string",
-                           RegistryValue{RegistryType::String, std::string("127.0.0.1;127.0.0.2\0", 20)},
-                           false, std::string("velnor..invalid\0", 16), ""},
-        UserServerListCase{"no value", std::nullopt, false, "(none)", ""},
-        UserServerListCase{"a REG_MULTI_SZ",
-                           RegistryValue{RegistryType::MultiString, MultiString({"127.0.0.1"})}, false,
-                           MultiString({"127.0.0.1"}), "it is not a REG_SZ value."},
-        UserServerListCase{"an unreadable string", RegistryValue{RegistryType::String, std::string("a\0", 2)},
-                           true, std::string("a\0", 2), "it could not be read."}));
+    ::testing::Values(UserServerListCase{"a string",
+                                         RegistryValue{RegistryType::String, std::string("127.0.0.1\0", 10)},
+                                         {MACHINE_LIST, MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
+                                         std::string("gw..invalid\0", 12),
+                                         ""},
+                      UserServerListCase{
+                          "none", std::nullopt, {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST}, "(none)", ""},
+                      UserServerListCase{"a REG_MULTI_SZ",
+                                         RegistryValue{RegistryType::MultiString, MultiString({"127.0.0.1"})},
+                                         {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
+                                         MultiString({"127.0.0.1"}),
+                                         "it is not a REG_SZ value."}));
 
 TEST_F(LaunchTest, AListedHostIsSelectedIgnoringCaseAndNotAddedAgain)
 {
@@ -569,45 +582,6 @@ TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)
     EXPECT_EQ(commands.CurrentList().GetAt(1).serverName, "127.0.0.11");
     EXPECT_EQ(files.files.at(PRIVATE_FILE), "127.0.0.10           ten\r\n"
                                             "127.0.0.11           eleven\r\n");
-}
-
-// A launch from a row that a gateway list added: every value that the
-// clients read and that exists is pointed at it, in this order.
-TEST(GatewayRowLaunch, WritesServerListTheUserOneTheOverrideThenTheNormalList)
-{
-    FakeMainWindow window;
-    FakeRegistry& registry = window.registry;
-    const std::vector<std::string> overrideList = {"2000",     "01",        "gw..invalid", "8",
-                                                   "Reserved", "127.0.0.3", "-1",          "Override"};
-    registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1;127.0.0.2");
-    registry.Put(HKCU, CONFIGURATION, "Server List", "127.0.0.1");
-    registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
-                      {RegistryType::MultiString, MultiString(overrideList)});
-    registry.PutValue(HKCU, SHARED_GATEWAYS, "Battle.net Gateways",
-                      {RegistryType::MultiString, MultiString(LoopbackGateways(2))});
-    registry.Put(HKLM, STARCRAFT, "InstallPath", "C:\\Starcraft");
-    window.commands.InitServerView();
-    ASSERT_EQ(window.view.Column(COLUMN_SERVER),
-              (std::vector<std::string>{"127.0.0.1", "127.0.0.2", "gw..invalid", "127.0.0.3"}));
-    std::vector<std::string> events;
-    registry.events = &events;
-    window.shell.events = &events;
-    window.view.selected = 3;
-
-    window.commands.OnStarCraft();
-
-    std::vector<std::string> selected = overrideList;
-    selected[1] = "02";
-    std::vector<std::string> appended = LoopbackGateways(2, "03");
-    appended.insert(appended.end(), {"127.0.0.3", "-1", "Override"});
-    const std::string serverList = "write " + CONFIGURATION + "\\Server List=127.0.0.3";
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          serverList, serverList,
-                          "write " + SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS + "=" + MultiString(selected),
-                          "write " + SHARED_GATEWAYS + "\\Battle.net Gateways=" + MultiString(appended),
-                          "execute C:\\Starcraft\\Starcraft.exe"}));
-    EXPECT_EQ(registry.Value(HKCU, CONFIGURATION, "Server List"), "127.0.0.3");
-    EXPECT_TRUE(window.user.warnings.empty());
 }
 
 } // namespace

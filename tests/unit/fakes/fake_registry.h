@@ -12,27 +12,18 @@
 
 // Orders keys and values as the registry matches their names: ignoring case.
 struct RegistryNameLess {
-    static bool Less(const std::string& a, const std::string& b)
+    static RegistryRoot Fold(RegistryRoot root) { return root; }
+    static std::string Fold(std::string name)
     {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return name;
     }
-    bool operator()(const std::tuple<RegistryRoot, std::string>& a,
-                    const std::tuple<RegistryRoot, std::string>& b) const
+    template <typename... Parts>
+    bool operator()(const std::tuple<Parts...>& a, const std::tuple<Parts...>& b) const
     {
-        if (std::get<0>(a) != std::get<0>(b))
-            return std::get<0>(a) < std::get<0>(b);
-        return Less(std::get<1>(a), std::get<1>(b));
-    }
-    bool operator()(const std::tuple<RegistryRoot, std::string, std::string>& a,
-                    const std::tuple<RegistryRoot, std::string, std::string>& b) const
-    {
-        if (std::get<0>(a) != std::get<0>(b))
-            return std::get<0>(a) < std::get<0>(b);
-        if (Less(std::get<1>(a), std::get<1>(b)) || Less(std::get<1>(b), std::get<1>(a)))
-            return Less(std::get<1>(a), std::get<1>(b));
-        return Less(std::get<2>(a), std::get<2>(b));
+        auto folded = [](const auto&... parts) { return std::make_tuple(Fold(parts)...); };
+        return std::apply(folded, a) < std::apply(folded, b);
     }
 };
 
