@@ -67,24 +67,14 @@ bool IsListed(const CServerList& list, const std::string& host)
     return false;
 }
 
-// Adds each gateway whose host is not shown yet; false once the list is full.
-bool AddNewHosts(const std::vector<Gateway>& gateways, CServerList& list)
-{
-    for (const Gateway& gateway : gateways) {
-        if (IsListed(list, gateway.host))
-            continue;
-        if (!list.Add({gateway.host, gateway.name.empty() ? gateway.host : gateway.name, 0}))
-            return false;
-    }
-    return true;
-}
-
+// Each gateway whose host is not shown yet, for as long as the list has room.
 void AddGatewayServers(Registry& registry, CServerList& list)
 {
     for (const GatewayValue& where : AllGatewayValues()) {
         const RegistryRead read = registry.ReadValue(RegistryRoot::CurrentUser, where.key, where.valueName);
-        if (!AddNewHosts(GatewaysIn(read), list))
-            return;
+        for (const Gateway& gateway : GatewaysIn(read))
+            if (!IsListed(list, gateway.host))
+                list.Add({gateway.host, gateway.name.empty() ? gateway.host : gateway.name, 0});
     }
 }
 
@@ -102,7 +92,7 @@ void LoadPublicList(Registry& registry, CServerList& list)
     }
     for (const std::string& name : ServerNames(read)) {
         if (!list.Add({name, PUBLIC_SERVER_DESCRIPTION, 0}))
-            return;
+            break;
     }
     AddGatewayServers(registry, list);
 }

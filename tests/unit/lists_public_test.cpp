@@ -273,21 +273,6 @@ INSTANTIATE_TEST_SUITE_P(
                         {{SHARED, NORMAL, Gateways({"127.0.0.1", "Left by a launch"})}},
                         {"127.0.0.1 Left by a launch"}}));
 
-TEST_F(PublicListTest, GatewayRowsStopAtTheListsCapacity)
-{
-    std::string serverList = "127.0.1.0";
-    for (int i = 1; i < MAX_SERVERS - 2; ++i)
-        serverList += ";127.0.1." + std::to_string(i);
-    registry.Put(HKLM, CONFIGURATION, "Server List", serverList);
-    registry.PutValue(HKCU, SHARED, NORMAL, {RegistryType::MultiString, MultiString(LoopbackGateways(3))});
-    registry.PutValue(HKCU, DIABLO, NORMAL, {RegistryType::MultiString, MultiString(LoopbackGateways(5))});
-
-    Load();
-
-    ASSERT_EQ(list.GetUpperBound(), MAX_SERVERS - 1);
-    EXPECT_EQ(list.GetAt(MAX_SERVERS - 1).serverName, "127.0.0.2");
-}
-
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)
 {
     std::vector<std::string> names = SplitServerList(DEFAULT_SERVER_LIST);
