@@ -188,6 +188,7 @@ const std::string SHARED = "Software\\Battle.net\\Configuration";
 const std::string DIABLO = "Software\\Battle.net\\D1\\Configuration";
 const std::string WARCRAFT2 = "Software\\Battle.net\\W2\\Configuration";
 const std::string NORMAL = "Battle.net gateways";
+const std::string SHARED_NORMAL = "Battle.net Gateways";
 const std::string OVERRIDE = "Override Battle.net gateways";
 
 // A list in the clients' layout of these gateways, each a host then a name.
@@ -249,28 +250,28 @@ INSTANTIATE_TEST_SUITE_P(
             "127.0.0.1;127.0.0.2",
             {{WARCRAFT2, NORMAL, {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.9", "-1"})}},
              {DIABLO, NORMAL, Gateways({"GW..INVALID", "Diablo's spelling", "127.0.0.5", "Diablo five"})},
-             {SHARED, "Battle.net Gateways",
+             {SHARED, SHARED_NORMAL,
               Gateways({"127.0.0.2", "Shared two", "127.0.0.4", "Shared four", "gw..invalid", "Shared"})},
              {SHARED, OVERRIDE, Gateways({"127.0.0.3", "Override"})}},
             {"127.0.0.3 Override", "127.0.0.4 Shared four", "gw..invalid Shared", "127.0.0.5 Diablo five"}},
         GatewayRowsCase{
             "lists that are not REG_MULTI_SZ in the clients' layout add nothing; an override first",
             "127.0.0.1;127.0.0.2",
-            {{SHARED, NORMAL, {RegistryType::String, std::string("127.0.0.3\0", 10)}},
+            {{SHARED, SHARED_NORMAL, {RegistryType::String, std::string("127.0.0.3\0", 10)}},
              {DIABLO,
               NORMAL,
               {RegistryType::MultiString, MultiString({"2000", "1a", "127.0.0.4", "-1", "D1"})}},
              {WARCRAFT2, NORMAL, Gateways({"127.0.0.7", "W2"})},
              {WARCRAFT2, OVERRIDE, Gateways({"127.0.0.6", "W2 override"})}},
             {"127.0.0.6 W2 override", "127.0.0.7 W2"}},
-        GatewayRowsCase{
-            "a host shown already, in any case, is not added again",
-            "GW..Invalid;127.0.0.1",
-            {{SHARED, NORMAL, Gateways({"gw..invalid", "x", "127.0.0.3", "First", "127.0.0.3", "Again"})}},
-            {"127.0.0.3 First"}},
+        GatewayRowsCase{"a host shown already, in any case, is not added again",
+                        "GW..Invalid;127.0.0.1",
+                        {{SHARED, SHARED_NORMAL,
+                          Gateways({"gw..invalid", "x", "127.0.0.3", "First", "127.0.0.3", "Again"})}},
+                        {"127.0.0.3 First"}},
         GatewayRowsCase{"a seeded default list comes first, and only it is written",
                         "127.0.0.1",
-                        {{SHARED, NORMAL, Gateways({"127.0.0.1", "Left by a launch"})}},
+                        {{SHARED, SHARED_NORMAL, Gateways({"127.0.0.1", "Left by a launch"})}},
                         {"127.0.0.1 Left by a launch"}}));
 
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)

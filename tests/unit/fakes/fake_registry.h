@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -10,30 +8,12 @@
 
 #include "platform/registry.h"
 
-// Orders keys and values as the registry matches their names: ignoring case.
-struct RegistryNameLess {
-    static RegistryRoot Fold(RegistryRoot root) { return root; }
-    static std::string Fold(std::string name)
-    {
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return name;
-    }
-    template <typename... Parts>
-    bool operator()(const std::tuple<Parts...>& a, const std::tuple<Parts...>& b) const
-    {
-        auto folded = [](const auto&... parts) { return std::make_tuple(Fold(parts)...); };
-        return std::apply(folded, a) < std::apply(folded, b);
-    }
-};
-
 // An in-memory registry that fails as the real one does: keys exist only
 // when a test makes them, a write into a missing key changes nothing, a
 // missing value reads as Missing, and values named in `unreadable` exist
 // but fail to read. Keys in `denied` exist but cannot be opened with the
 // full access that every call asks for: reads fail and writes change
-// nothing. Values are read whole, whatever their length. Key and value
-// names ignore case.
+// nothing. Values are read whole, whatever their length.
 class FakeRegistry : public Registry {
   public:
     RegistryRead ReadValue(RegistryRoot root, const std::string& subKey,
@@ -83,8 +63,8 @@ class FakeRegistry : public Registry {
         return it == values.end() ? "" : RegistryStringText(it->second);
     }
 
-    std::set<std::tuple<RegistryRoot, std::string>, RegistryNameLess> keys;
-    std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue, RegistryNameLess> values;
+    std::set<std::tuple<RegistryRoot, std::string>> keys;
+    std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue> values;
     std::set<std::string> unreadable;
     std::set<std::string> denied;
     std::vector<std::string> reads;
