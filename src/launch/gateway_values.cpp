@@ -1,12 +1,15 @@
 #include "launch/gateway_values.h"
 
+#include <initializer_list>
 #include <optional>
 
 #include "launch/gateway_list.h"
+#include "lists/server_list_value.h"
 #include "platform/registry.h"
 
 namespace {
 
+const char* const OVERRIDE_GATEWAYS_VALUE = "Override Battle.net gateways";
 const GatewayValue SHARED_GATEWAYS = {"Software\\Battle.net\\Configuration", "Battle.net Gateways"};
 const GatewayValue DIABLO_GATEWAYS = {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"};
 const GatewayValue WARCRAFT2_GATEWAYS = {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"};
@@ -76,19 +79,55 @@ std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& 
     return std::nullopt;
 }
 
+// The server alone as the per-user "Server List"; nothing when it was
+// written or there is no such value, otherwise why it was left.
+std::optional<std::string> PointUserValue(const std::string& server, Registry& registry)
+{
+    const RegistryRoot root = RegistryRoot::CurrentUser;
+    const RegistryRead read = registry.ReadValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+    if (read.status == RegistryReadStatus::Missing)
+        return std::nullopt;
+    if (read.status == RegistryReadStatus::Failed)
+        return std::string("it could not be read");
+    if (read.value.type != RegistryType::String)
+        return std::string("it is not a REG_SZ value");
+    if (!registry.WriteValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE, {RegistryType::String, server + '\0'}))
+        return std::string("it could not be written");
+    return std::nullopt;
+}
+
+std::string LeftValueLine(const std::string& key, const std::string& valueName, const std::string& reason)
+{
+    return "HKEY_CURRENT_USER\\" + key + " \"" + valueName + "\": " + reason + ".";
+}
+
+// Each key's override list, then its normal list.
+std::vector<GatewayValue> ValuesAt(std::initializer_list<GatewayValue> normalLists)
+{
+    std::vector<GatewayValue> values;
+    for (const GatewayValue& normal : normalLists)
+        values.insert(values.end(), {{normal.key, OVERRIDE_GATEWAYS_VALUE}, normal});
+    return values;
+}
+
 } // namespace
 
 std::vector<GatewayValue> GatewayValuesOf(Game game)
 {
     switch (game) {
     case Game::Diablo:
-        return {SHARED_GATEWAYS, DIABLO_GATEWAYS};
+        return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS});
     case Game::Warcraft2:
-        return {SHARED_GATEWAYS, WARCRAFT2_GATEWAYS};
+        return ValuesAt({SHARED_GATEWAYS, WARCRAFT2_GATEWAYS});
     case Game::StarCraft:
         break;
     }
-    return {SHARED_GATEWAYS};
+    return ValuesAt({SHARED_GATEWAYS});
+}
+
+std::vector<GatewayValue> AllGatewayValues()
+{
+    return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS});
 }
 
 std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
@@ -97,9 +136,15 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
     std::vector<std::string> left;
     for (const GatewayValue& where : GatewayValuesOf(game))
         if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
-            left.push_back(std::string("HKEY_CURRENT_USER\\") + where.key + " \"" + where.valueName +
-                           "\": " + *reason + ".");
+            left.push_back(LeftValueLine(where.key, where.valueName, *reason));
     return left;
+}
+
+std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry)
+{
+    if (std::optional<std::string> reason = PointUserValue(server, registry))
+        return {LeftValueLine(SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
+    return {};
 }
 
 std::string LeftGatewayListsText(const std::vector<std::string>& lines)

@@ -16,9 +16,13 @@ struct GatewayValue {
 };
 
 // The lists that the game's clients read: StarCraft and the early Diablo
-// and Warcraft II share one; today's Diablo and Warcraft II each have their
-// own as well.
+// and Warcraft II share one key; today's Diablo and Warcraft II each have
+// their own as well. At each key the override list, which a client takes
+// instead of the normal one when it is there, comes first.
 std::vector<GatewayValue> GatewayValuesOf(Game game);
+// Every list of every game, in the order the public list shows them: the
+// shared key's, Diablo's, then Warcraft II's, each key's override first.
+std::vector<GatewayValue> AllGatewayValues();
 
 // Selects the gateway in each of the game's lists that exists, adding it
 // last where its host is not listed; one write per changed list, in the
@@ -27,6 +31,12 @@ std::vector<GatewayValue> GatewayValuesOf(Game game);
 // one line that names it and says why.
 std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
                                            const CodePage& codePage);
+
+// Writes the server into the per-user "Server List" that older clients
+// read before the machine's, where that value is a string; never makes it.
+// Answers, when a value is there but was left as it was, one line that
+// names it and says why.
+std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry);
 
 // The message that tells the user which lists were left, from those lines.
 std::string LeftGatewayListsText(const std::vector<std::string>& lines);

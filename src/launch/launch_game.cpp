@@ -1,5 +1,7 @@
 #include "launch/launch_game.h"
 
+#include <utility>
+
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
@@ -64,13 +66,14 @@ void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell
         return;
     }
     registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
+    std::vector<std::string> leftLists = PointUserServerList(server.name, registry);
 
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);
     if (user.IsDeleteCacheChecked())
         DeleteCache(paths.installDirectory, shell);
-    const std::vector<std::string> leftLists =
-        PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage);
+    for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
+        leftLists.push_back(std::move(line));
 
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
     if (!ShellSucceeded(result))

@@ -27,12 +27,13 @@ struct GamePaths {
 // reads as "", so a game that is not installed gives bare file names.
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 
-// Points the game clients at the server alone, deletes the clients' cache
-// when the user asks for it, points the game's own gateway lists at the
-// server, and starts the game in its install directory. Without a server
-// only asks the user to select one; a failed start is reported box by box
-// and undoes nothing. Gateway lists that were left as they were are named
-// in one box after the start; a gateway that they gain is written from the
-// server's text through the code page.
+// Points the game clients at the server alone, in "Server List" and in
+// the per-user one where it is there, deletes the clients' cache when the
+// user asks for it, points the game's own gateway lists at the server, and
+// starts the game in its install directory. Without a server only asks the
+// user to select one; a failed start is reported box by box and undoes
+// nothing. Values that were left as they were are named in one box after
+// the start; a gateway that a list gains is written from the server's text
+// through the code page.
 void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
                 TimeZone& timeZone, const CodePage& codePage);

@@ -1,5 +1,10 @@
 #include "lists/public_list.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "launch/gateway_list.h"
+#include "launch/gateway_values.h"
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
@@ -33,6 +38,47 @@ std::vector<std::string> ServerNames(const RegistryRead& read, const CodePage& c
     return SplitServerList("");
 }
 
+// The gateways of a stored list; none when it is not a REG_MULTI_SZ value
+// in the clients' layout.
+std::vector<Gateway> GatewaysIn(const RegistryRead& read, const CodePage& codePage)
+{
+    if (read.status != RegistryReadStatus::Read || read.value.type != RegistryType::MultiString)
+        return {};
+    GatewayList list(codePage);
+    if (list.Parse(read.value.data) != GatewayListFault::None)
+        return {};
+    std::vector<Gateway> gateways;
+    for (int number = 1; number <= list.GatewayCount(); ++number)
+        gateways.push_back(list.GatewayAt(number));
+    return gateways;
+}
+
+// Host names are the same whatever their case, as the clients match them.
+bool SameHost(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+bool IsListed(const CServerList& list, const std::string& host)
+{
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        if (SameHost(list.GetAt(i).serverName, host))
+            return true;
+    return false;
+}
+
+// Each gateway whose host is not shown yet, for as long as the list has room.
+void AddGatewayServers(Registry& registry, const CodePage& codePage, CServerList& list)
+{
+    for (const GatewayValue& where : AllGatewayValues()) {
+        const RegistryRead read = registry.ReadValue(RegistryRoot::CurrentUser, where.key, where.valueName);
+        for (const Gateway& gateway : GatewaysIn(read, codePage))
+            if (!IsListed(list, gateway.host))
+                list.Add({gateway.host, gateway.name.empty() ? gateway.host : gateway.name, 0});
+    }
+}
+
 } // namespace
 
 void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& list)
@@ -49,4 +95,5 @@ void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& l
         if (!list.Add({name, PUBLIC_SERVER_DESCRIPTION, 0}))
             break;
     }
+    AddGatewayServers(registry, codePage, list);
 }

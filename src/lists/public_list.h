@@ -4,7 +4,7 @@ class CodePage;
 class CServerList;
 class Registry;
 
-// Every public server carries this description.
+// Every server of "Server List" carries this description in the public list.
 constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 
 // Appends the servers of the "Server List" value to the list, seeding the
@@ -14,4 +14,11 @@ constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 // names of all its strings, read from the registry's UTF-16 through the
 // code page. Names beyond what the list holds are left out; the value
 // itself is never shortened.
+//
+// Then, since today's clients read their own gateway lists instead,
+// appends the gateways of those lists whose host is not listed yet
+// (ignoring case), each described by its name as the code page shows it:
+// the shared list's, then Diablo's, then Warcraft II's, each key's
+// override list first. A list that is not a REG_MULTI_SZ in the clients'
+// layout adds nothing. None of this is written anywhere.
 void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& list);

@@ -70,9 +70,10 @@ void RunWalk(const WalkSetup& setup, WalkReport& report)
     if (!IsTestServerList(seed))
         throw std::runtime_error(
             "\"Server List\" must be seeded with loopback and fixture addresses, not \"" + seed + "\"");
-    if (ReadUserMultiString(GATEWAYS_KEY, GATEWAYS_VALUE) != MultiString(SEEDED_GATEWAYS))
-        throw std::runtime_error("\"Battle.net Gateways\" must be seeded as run-walk.sh does");
-    Walk walk{setup, report, Screenshots(setup.screenshotFolder), InstallStarCraft(setup), seed, {}};
+    if (ReadUserMultiString(GATEWAYS_KEY, GATEWAYS_VALUE) != MultiString(SEEDED_GATEWAYS) ||
+        ReadUserMultiString(GATEWAYS_KEY, OVERRIDE_GATEWAYS_VALUE) != MultiString(SEEDED_OVERRIDE_GATEWAYS))
+        throw std::runtime_error("StarCraft's gateway lists must be seeded as run-walk.sh does");
+    Walk walk{setup, report, Screenshots(setup.screenshotFolder), InstallStarCraft(setup), seed, {}, {}};
     WalkFirstRun(walk);
     WalkSecondRun(walk);
     WalkAtHighDpi(walk);

@@ -12,6 +12,7 @@ const char* const CONFIGURATION_KEY = "Software\\Battle.Net\\Configuration";
 const char* const SERVER_LIST_VALUE = "Server List";
 const char* const GATEWAYS_KEY = "Software\\Battle.net\\Configuration";
 const char* const GATEWAYS_VALUE = "Battle.net Gateways";
+const char* const OVERRIDE_GATEWAYS_VALUE = "Override Battle.net gateways";
 
 // The view of HKEY_LOCAL_MACHINE that the games and Velnor use: the 32-bit
 // one, which a 64-bit driver must ask for.

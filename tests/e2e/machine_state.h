@@ -16,6 +16,8 @@ extern const char* const SERVER_LIST_VALUE;
 // StarCraft's gateway list, below HKEY_CURRENT_USER.
 extern const char* const GATEWAYS_KEY;
 extern const char* const GATEWAYS_VALUE;
+// The list that StarCraft takes instead of that one when it is there.
+extern const char* const OVERRIDE_GATEWAYS_VALUE;
 
 // The string value, or nothing when the key or value is missing.
 std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value);

@@ -82,9 +82,12 @@ fi
 wineserver -w
 # In the games' view of the registry, the 32-bit one also in a 64-bit prefix.
 "$run" reg add 'HKLM\Software\Battle.Net\Configuration' /v 'Server List' /t REG_SZ /d "$seed" /reg:32 /f >/dev/null
-# StarCraft's own gateway list, as the walk expects it (SEEDED_GATEWAYS).
+# StarCraft's own gateway list and its override list, as the walk expects
+# them (SEEDED_GATEWAYS, SEEDED_OVERRIDE_GATEWAYS).
 "$run" reg add 'HKCU\Software\Battle.net\Configuration' /v 'Battle.net Gateways' /t REG_MULTI_SZ \
   /d '2000\001\0127.0.0.1\0-1\0Loopback\0velnor..invalid\08\0Reserved' /f >/dev/null
+"$run" reg add 'HKCU\Software\Battle.net\Configuration' /v 'Override Battle.net gateways' /t REG_MULTI_SZ \
+  /d '2000\001\0127.0.0.8\0-1\0Override' /f >/dev/null
 
 serve_screenshots &
 watcher=$!

@@ -12,6 +12,7 @@ constexpr DWORD START_TIMEOUT_MS = 60000;
 // What run-walk.sh seeds with `reg add`, read back line by line.
 const std::vector<std::string> SEEDED_GATEWAYS = {
     "2000", "01", "127.0.0.1", "-1", "Loopback", "velnor..invalid", "8", "Reserved"};
+const std::vector<std::string> SEEDED_OVERRIDE_GATEWAYS = {"2000", "01", "127.0.0.8", "-1", "Override"};
 
 VelnorRun::VelnorRun(const std::string& program)
     : process(program), window(WaitForMainWindow(process, START_TIMEOUT_MS))
@@ -40,11 +41,12 @@ std::string DescribeRows(const std::vector<ViewRow>& rows)
     return text.str();
 }
 
-std::vector<ViewRow> PublicRows(const std::string& serverList)
+std::vector<ViewRow> PublicRows(const std::string& serverList, const std::vector<ViewRow>& gatewayRows)
 {
     std::vector<ViewRow> rows;
     std::istringstream names(serverList);
     for (std::string name; std::getline(names, name, ';');)
         rows.push_back({name, "Blizz Server", "0"});
+    rows.insert(rows.end(), gatewayRows.begin(), gatewayRows.end());
     return rows;
 }

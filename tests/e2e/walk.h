@@ -60,11 +60,15 @@ struct Walk {
     std::string seededServerList;
     // The main window as the first run shows it, at the standard 96 DPI.
     WindowLayout standardLayout;
+    // The rows that StarCraft's gateway lists add to the public list at the
+    // next start, as the first run's launch leaves them.
+    std::vector<ViewRow> nextGatewayRows;
 };
 
-// StarCraft's own gateway list as run-walk.sh seeds it: test addresses and
-// malformed names only.
+// StarCraft's own gateway list and its override list as run-walk.sh seeds
+// them: test addresses and malformed names only.
 extern const std::vector<std::string> SEEDED_GATEWAYS;
+extern const std::vector<std::string> SEEDED_OVERRIDE_GATEWAYS;
 
 // The first run: public list, private list and its edits, Ping, and the
 // StarCraft launch, ended through the close box.
@@ -76,5 +80,6 @@ void WalkAtHighDpi(Walk& walk);
 
 // The rows of the view as text, one line each, for the report.
 std::string DescribeRows(const std::vector<ViewRow>& rows);
-// The rows that a well-formed "Server List" value shows at start-up.
-std::vector<ViewRow> PublicRows(const std::string& serverList);
+// The rows that a well-formed "Server List" value shows at start-up, then
+// the given rows of the gateway lists.
+std::vector<ViewRow> PublicRows(const std::string& serverList, const std::vector<ViewRow>& gatewayRows = {});

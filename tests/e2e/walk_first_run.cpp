@@ -62,10 +62,19 @@ std::vector<ViewRow> RowsOf(std::initializer_list<PrivateServer> servers)
     return rows;
 }
 
+// The public list at the first start: "Server List", then the override
+// list's gateway, then the normal list's host that is not shown yet.
+std::vector<ViewRow> FirstPublicRows(const Walk& walk)
+{
+    return PublicRows(walk.seededServerList,
+                      {{"127.0.0.8", "Override", "0"}, {"velnor..invalid", "Reserved", "0"}});
+}
+
 void StartWithThePublicList(Walk& walk, VelnorRun& run)
 {
-    walk.report.Step("Start: the public list from \"Server List\", in list order");
-    CheckRows(walk, run.window, PublicRows(walk.seededServerList), "the view shows the seeded servers");
+    walk.report.Step("Start: the public list from \"Server List\", then the gateway lists' new hosts");
+    CheckRows(walk, run.window, FirstPublicRows(walk),
+              "the view shows the seeded servers, then the seeded gateways described by their names");
     CheckEditButtons(walk, run.window, false);
     walk.report.Check(!run.window.IsChecked(IDC_DELETE_BNCACHE), "\"Delete BNCACHE.DAT\" starts cleared");
     walk.report.Check(!FileExists(PrivateListPath()), "start-up makes no \"VELNOR.INI\"");
@@ -243,7 +252,7 @@ void ClickDuringPing(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     walk.report.Check(stayedPrivate, "the private servers stay shown until \"Ping\" is over");
     walk.report.Check(PollUntil([&] { return !run.window.IsEnabled(IDC_ADD_SERVER); }, ANSWER_TIMEOUT_MS),
                       "then the click is handled");
-    CheckRows(walk, run.window, PublicRows(walk.seededServerList),
+    CheckRows(walk, run.window, FirstPublicRows(walk),
               "the public list is shown in list order, untouched by the ping");
     CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
 }
@@ -283,10 +292,16 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     CheckServerList(walk, walk.seededServerList, "\"Server List\" is untouched");
 
     const std::string fastest = run.window.ListView(IDC_SERVER_LIST).CellText(0, 0);
+    const std::string description = run.window.ListView(IDC_SERVER_LIST).CellText(0, 1);
     std::vector<std::string> gateways = SEEDED_GATEWAYS;
     gateways[1] = "03";
-    gateways.insert(gateways.end(),
-                    {fastest, LocalGatewayZone(), run.window.ListView(IDC_SERVER_LIST).CellText(0, 1)});
+    gateways.insert(gateways.end(), {fastest, LocalGatewayZone(), description});
+    // The launch adds the server to the override list too. Once "Server
+    // List" holds the default list, 127.0.0.1 is new as well.
+    walk.nextGatewayRows = {{"127.0.0.8", "Override", "0"},
+                            {fastest, description, "0"},
+                            {"127.0.0.1", "Loopback", "0"},
+                            {"velnor..invalid", "Reserved", "0"}};
     walk.report.Step("\"StarCraft\" on the fastest server, " + fastest);
     LaunchStarCraft(walk, run, fastest, "07-launch", gateways);
     walk.report.Check(FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" stays while the box is clear");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ const std::string WARCRAFT2 = "Software\\Blizzard Entertainment\\Warcraft II BNE
 const std::string SHARED_GATEWAYS = "Software\\Battle.net\\Configuration";
 const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
 const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
+const std::string OVERRIDE_GATEWAYS = "Override Battle.net gateways";
 const std::string LEFT_HEADLINE =
     "The game was not pointed at the server in these lists of its own, which were left as they were:\n";
 const std::string ERROR_HEADLINE =
@@ -61,9 +63,9 @@ struct LaunchTest : ::testing::Test {
         registry.PutValue(HKCU, key, GatewaysValueName(key), {type, data});
     }
     // The gateway list's data as stored, "" when there is none.
-    std::string Gateways(const std::string& key) const
+    std::string Gateways(const std::string& key, const std::string& valueName = "") const
     {
-        auto it = registry.values.find({HKCU, key, GatewaysValueName(key)});
+        auto it = registry.values.find({HKCU, key, valueName.empty() ? GatewaysValueName(key) : valueName});
         return it == registry.values.end() ? "" : it->second.data;
     }
     // Every registry write, deletion, launch and message from here on, in order.
@@ -276,8 +278,9 @@ TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
                       }));
 }
 
-// Each game's own gateway lists: the shared one, and for today's Diablo and
-// Warcraft II their own. A list named here and not seeded must stay absent.
+// Each game's own gateway lists: the shared key's, and for today's Diablo
+// and Warcraft II their own key's; at each key the override list and the
+// normal one. A list named here and not seeded must stay absent.
 TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
 {
     const std::map<Game, std::vector<std::string>> readBy = {
@@ -289,18 +292,84 @@ TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
     appended[1] = "03";
 
     for (const auto& [game, keys] : readBy) {
-        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS})
+        for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS}) {
             PutGateways(key, MultiString(LoopbackGateways(2)));
+            registry.PutValue(HKCU, key, OVERRIDE_GATEWAYS,
+                              {RegistryType::MultiString, MultiString(LoopbackGateways(2))});
+        }
 
         Launch(game, "velnor..invalid", "Clan server");
 
         for (const std::string& key : {SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS}) {
             const bool read = std::find(keys.begin(), keys.end(), key) != keys.end();
             EXPECT_EQ(Gateways(key), MultiString(read ? appended : LoopbackGateways(2))) << key;
+            EXPECT_EQ(Gateways(key, OVERRIDE_GATEWAYS), MultiString(read ? appended : LoopbackGateways(2)))
+                << key;
         }
     }
     EXPECT_TRUE(user.warnings.empty());
 }
+
+// A launch from a gateway row with the shared key's two lists, and the
+// per-user "Server List" that older clients read before the machine's.
+struct UserServerListCase {
+    const char* what;
+    std::optional<RegistryValue> stored;
+    // The values written, in order; the per-user value's data afterwards;
+    // the line that names it when it was left.
+    std::vector<std::string> written;
+    std::string after;
+    std::string left;
+};
+
+void PrintTo(const UserServerListCase& userCase, std::ostream* out)
+{
+    *out << userCase.what;
+}
+
+class UserServerListTest : public LaunchTest, public ::testing::WithParamInterface<UserServerListCase> {};
+
+TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringAndNeverMade)
+{
+    PutGateways(SHARED_GATEWAYS, MultiString(LoopbackGateways(1)));
+    registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
+                      {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback",
+                                                               "gw..invalid", "8", "Override"})});
+    if (GetParam().stored)
+        registry.PutValue(HKCU, CONFIGURATION, "Server List", *GetParam().stored);
+
+    Launch(Game::StarCraft, "gw..invalid", "Override");
+
+    std::vector<std::string> written;
+    for (const std::string& write : registry.writes)
+        written.push_back(write.substr(0, write.find('=')));
+    EXPECT_EQ(written, GetParam().written);
+    auto it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
+    EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data, GetParam().after);
+    const std::string line = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
+    EXPECT_EQ(user.warnings, GetParam().left.empty()
+                                 ? std::vector<std::string>{}
+                                 : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
+}
+
+const std::string MACHINE_LIST = CONFIGURATION + "\\Server List";
+const std::string NORMAL_LIST = SHARED_GATEWAYS + "\\Battle.net Gateways";
+const std::string OVERRIDE_LIST = SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS;
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, UserServerListTest,
+    ::testing::Values(UserServerListCase{"a string",
+                                         RegistryValue{RegistryType::String, std::string("127.0.0.1\0", 10)},
+                                         {MACHINE_LIST, MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
+                                         std::string("gw..invalid\0", 12),
+                                         ""},
+                      UserServerListCase{
+                          "none", std::nullopt, {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST}, "(none)", ""},
+                      UserServerListCase{"a REG_MULTI_SZ",
+                                         RegistryValue{RegistryType::MultiString, MultiString({"127.0.0.1"})},
+                                         {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
+                                         MultiString({"127.0.0.1"}),
+                                         "it is not a REG_SZ value."}));
 
 TEST_F(LaunchTest, AListedHostIsSelectedIgnoringCaseAndNotAddedAgain)
 {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <ostream>
 #include <regex>
 #include <string>
@@ -81,7 +83,7 @@ TEST_F(PublicListTest, ASingleNameIsReplacedByTheDefaultListWhichIsShown)
     EXPECT_EQ(Value(), DEFAULT_SERVER_LIST);
     EXPECT_EQ(Names(list), SplitServerList(DEFAULT_SERVER_LIST));
     // Read, written, then read back: what is shown is what the games see.
-    EXPECT_EQ(registry.reads.size(), 2u);
+    EXPECT_EQ(std::count(registry.reads.begin(), registry.reads.end(), CONFIGURATION + "\\Server List"), 2);
 }
 
 TEST_F(PublicListTest, AnEmptyValueIsSeededToo)
@@ -183,6 +185,98 @@ INSTANTIATE_TEST_SUITE_P(
                       {RegistryType::String, std::string("127.0.0.1\0;x\0", 13)},
                       false,
                       {"127.0.0.1"}}));
+
+// The games' own gateway lists, below HKEY_CURRENT_USER.
+const RegistryRoot HKCU = RegistryRoot::CurrentUser;
+const std::string SHARED = "Software\\Battle.net\\Configuration";
+const std::string DIABLO = "Software\\Battle.net\\D1\\Configuration";
+const std::string WARCRAFT2 = "Software\\Battle.net\\W2\\Configuration";
+const std::string NORMAL = "Battle.net gateways";
+const std::string SHARED_NORMAL = "Battle.net Gateways";
+const std::string OVERRIDE = "Override Battle.net gateways";
+
+// A list in the clients' layout of these gateways, each a host then a name.
+RegistryValue Gateways(const std::vector<std::string>& hostsAndNames)
+{
+    std::vector<std::string> lines = {"2000", "01"};
+    for (std::size_t i = 0; i + 1 < hostsAndNames.size(); i += 2)
+        lines.insert(lines.end(), {hostsAndNames[i], "-1", hostsAndNames[i + 1]});
+    return {RegistryType::MultiString, MultiString(lines)};
+}
+
+struct StoredList {
+    std::string key;
+    std::string valueName;
+    RegistryValue value;
+};
+
+struct GatewayRowsCase {
+    const char* what;
+    std::string serverList;
+    // Stored in this order, which is not the order they are read in.
+    std::vector<StoredList> lists;
+    // The rows after those of "Server List": name, blank, description.
+    std::vector<std::string> gatewayRows;
+};
+
+void PrintTo(const GatewayRowsCase& rowsCase, std::ostream* out)
+{
+    *out << rowsCase.what;
+}
+
+class GatewayRowsTest : public PublicListTest, public ::testing::WithParamInterface<GatewayRowsCase> {};
+
+TEST_P(GatewayRowsTest, FollowTheServerListWithEachNewHostOnceAndWriteNothing)
+{
+    registry.Put(HKLM, CONFIGURATION, "Server List", GetParam().serverList);
+    for (const StoredList& stored : GetParam().lists)
+        registry.PutValue(HKCU, stored.key, stored.valueName, stored.value);
+
+    Load();
+
+    std::vector<std::string> expected;
+    for (const std::string& name : SplitServerList(Value()))
+        expected.push_back(name + " Blizz Server");
+    expected.insert(expected.end(), GetParam().gatewayRows.begin(), GetParam().gatewayRows.end());
+    std::vector<std::string> shown;
+    for (int i = 0; i <= list.GetUpperBound(); ++i)
+        shown.push_back(list.GetAt(i).serverName + " " + list.GetAt(i).description);
+    EXPECT_EQ(shown, expected);
+    for (const std::string& write : registry.writes)
+        EXPECT_EQ(write, CONFIGURATION + "\\Server List=" + DEFAULT_SERVER_LIST);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GatewayLists, GatewayRowsTest,
+    ::testing::Values(
+        GatewayRowsCase{
+            "the override, the shared list's new hosts, then Diablo's; a malformed Warcraft II list",
+            "127.0.0.1;127.0.0.2",
+            {{WARCRAFT2, NORMAL, {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.9", "-1"})}},
+             {DIABLO, NORMAL, Gateways({"GW..INVALID", "Diablo's spelling", "127.0.0.5", "Diablo five"})},
+             {SHARED, SHARED_NORMAL,
+              Gateways({"127.0.0.2", "Shared two", "127.0.0.4", "Shared four", "gw..invalid", "Shared"})},
+             {SHARED, OVERRIDE, Gateways({"127.0.0.3", "Override"})}},
+            {"127.0.0.3 Override", "127.0.0.4 Shared four", "gw..invalid Shared", "127.0.0.5 Diablo five"}},
+        GatewayRowsCase{
+            "lists that are not REG_MULTI_SZ in the clients' layout add nothing; an override first",
+            "127.0.0.1;127.0.0.2",
+            {{SHARED, SHARED_NORMAL, {RegistryType::String, std::string("127.0.0.3\0", 10)}},
+             {DIABLO,
+              NORMAL,
+              {RegistryType::MultiString, MultiString({"2000", "1a", "127.0.0.4", "-1", "D1"})}},
+             {WARCRAFT2, NORMAL, Gateways({"127.0.0.7", "W2"})},
+             {WARCRAFT2, OVERRIDE, Gateways({"127.0.0.6", "W2 override"})}},
+            {"127.0.0.6 W2 override", "127.0.0.7 W2"}},
+        GatewayRowsCase{"a host shown already, in any case, is not added again",
+                        "GW..Invalid;127.0.0.1",
+                        {{SHARED, SHARED_NORMAL,
+                          Gateways({"gw..invalid", "x", "127.0.0.3", "First", "127.0.0.3", "Again"})}},
+                        {"127.0.0.3 First"}},
+        GatewayRowsCase{"a seeded default list comes first, and only it is written",
+                        "127.0.0.1",
+                        {{SHARED, SHARED_NORMAL, Gateways({"127.0.0.1", "Left by a launch"})}},
+                        {"127.0.0.1 Left by a launch"}}));
 
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)
 {

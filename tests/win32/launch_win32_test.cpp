@@ -15,6 +15,8 @@
 
 #include "gateway_lines.h"
 #include "launch/launch_game.h"
+#include "lists/public_list.h"
+#include "lists/server_list.h"
 #include "platform/code_page_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
@@ -77,6 +79,15 @@ class CreatedKey {
     CreatedKey& operator=(const CreatedKey&) = delete;
 
     bool Exists() const { return !m_path.empty(); }
+    // Also for a key that was there before, which keeps its other values.
+    void Remove(const std::string& valueName)
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_SET_VALUE | GAMES_VIEW, &key) != ERROR_SUCCESS)
+            return;
+        RegDeleteValueA(key, valueName.c_str());
+        RegCloseKey(key);
+    }
     void Set(const std::string& valueName, const std::string& text)
     {
         SetValue(valueName, REG_SZ, text + '\0');
@@ -384,6 +395,38 @@ INSTANTIATE_TEST_SUITE_P(
                                "Software\\Blizzard Entertainment\\Warcraft II BNE", "InstallPath",
                                "Warcraft II BNE.exe", 2}),
     [](const ::testing::TestParamInfo<GameCase>& info) { return std::string(info.param.name); });
+
+// The registry matches key and value names whatever their case: a list
+// and a per-user "Server List" that a client spelt its own way are shown
+// and pointed all the same.
+TEST_F(LaunchWin32, AGatewayRowIsShownAndWrittenIntoTheValuesAsTheClientSpeltThem)
+{
+    const fs::path directory = InstallStandin("Starcraft", "Starcraft.exe");
+    CreatedKey installation("Software\\Blizzard Entertainment\\Starcraft");
+    installation.Set("InstallPath", directory.string());
+    CreatedKey configuration("Software\\BATTLE.NET\\CONFIGURATION", HKEY_CURRENT_USER);
+    configuration.Remove("Battle.net Gateways");
+    configuration.Set("server list", "127.0.0.1");
+    const std::vector<std::string> lines = {"2000",     "01",          "127.0.0.1", "-1",
+                                            "Loopback", "gw..invalid", "8",         "Override"};
+    configuration.SetValue("OVERRIDE BATTLE.NET GATEWAYS", REG_MULTI_SZ, MultiString(lines));
+
+    CServerList publicList;
+    LoadPublicList(m_registry, m_codePage, publicList);
+    const ServerEntry last = publicList.GetAt(publicList.GetUpperBound());
+    EXPECT_EQ(last.serverName + " " + last.description, "gw..invalid Override");
+    LaunchGame(Game::StarCraft, {last.serverName, last.description}, m_registry, m_shell, m_user, m_timeZone,
+               m_codePage);
+
+    EXPECT_TRUE(WaitForRecord(m_record).has_value()) << "the stand-in never started";
+    std::vector<std::string> selected = lines;
+    selected[1] = "02";
+    EXPECT_EQ(configuration.Value("Override Battle.net gateways"), MultiStringValue(selected));
+    EXPECT_EQ(configuration.Value("Server List"), StoredValue(REG_SZ, std::string("gw..invalid\0", 12)));
+    EXPECT_TRUE(m_user.messages.empty());
+    configuration.Remove("Server List");
+    configuration.Remove("Override Battle.net gateways");
+}
 
 TEST_F(LaunchWin32, WithTheBoxClearTheCacheStays)
 {
