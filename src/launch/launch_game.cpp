@@ -8,8 +8,8 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
-#include "platform/user.h"
 #include "res/maintainer.h"
+#include "ui/user.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/user.h"
+#include "ui/user.h"
 
 // The boxes are recorded instead of shown, so that nothing waits for a
 // person; the check box is set by the test.
@@ -11,7 +11,7 @@ class RecordingUser : public User {
   public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowWarning(const std::string& text) override { messages.push_back(text); }
-    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
+    std::optional<ServerEntry> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
     void EnableButton(int, bool) override {}
     bool IsDeleteCacheChecked() override { return deleteCacheChecked; }
 
