@@ -24,7 +24,7 @@
 #include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
-#include "platform/user.h"
+#include "ui/user.h"
 #include "platform/winsock_version_win32.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
@@ -55,7 +55,7 @@ class NoUser : public User {
   public:
     void ShowMessage(const std::string&) override {}
     void ShowWarning(const std::string&) override {}
-    std::optional<NewServer> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
+    std::optional<ServerEntry> PromptAddServer(const NewServerCheck&) override { return std::nullopt; }
     void EnableButton(int, bool) override {}
     bool IsDeleteCacheChecked() override { return false; }
 };

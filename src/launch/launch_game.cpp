@@ -8,7 +8,6 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
-#include "platform/user.h"
 #include "res/maintainer.h"
 
 namespace {
@@ -25,13 +24,15 @@ void DeleteCache(const std::string& installDirectory, Shell& shell)
     shell.RemoveFile(installDirectory + CACHE_FILE);
 }
 
-void ReportFailure(const GameInstallation& game, const GamePaths& paths, User& user)
+std::vector<std::string> FailureReport(const GameInstallation& game, const GamePaths& paths)
 {
-    user.ShowMessage(std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL);
+    std::vector<std::string> lines = {std::string("An error has occured -- email the following to ") +
+                                      MAINTAINER_EMAIL};
     if (game.hasBroodWar)
-        user.ShowMessage("Brood War:  " + paths.broodWar);
-    user.ShowMessage("InstallPath:  " + paths.installDirectory);
-    user.ShowMessage("Program:  " + paths.executable);
+        lines.push_back("Brood War:  " + paths.broodWar);
+    lines.push_back("InstallPath:  " + paths.installDirectory);
+    lines.push_back("Program:  " + paths.executable);
+    return lines;
 }
 
 // The server as a gateway of the clients' own lists: listed under its
@@ -58,27 +59,26 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
     return paths;
 }
 
-void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
-                TimeZone& timeZone, const CodePage& codePage)
+LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry,
+                        Shell& shell, TimeZone& timeZone, const CodePage& codePage)
 {
-    if (server.name.empty()) {
-        user.ShowMessage("Select a server first");
-        return;
-    }
+    if (server.name.empty())
+        return {{"Select a server first"}, ""};
     registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
     std::vector<std::string> leftLists = PointUserServerList(server.name, registry);
 
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);
-    if (user.IsDeleteCacheChecked())
+    if (deleteCache)
         DeleteCache(paths.installDirectory, shell);
     for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
         leftLists.push_back(std::move(line));
 
+    LaunchReport report;
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
     if (!ShellSucceeded(result))
-        ReportFailure(installation, paths, user);
-    // Told once the game runs, so that the box does not hold up its start.
+        report.messages = FailureReport(installation, paths);
     if (!leftLists.empty())
-        user.ShowWarning(LeftGatewayListsText(leftLists));
+        report.warning = LeftGatewayListsText(leftLists);
+    return report;
 }

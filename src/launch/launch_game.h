@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "launch/game_table.h"
 
@@ -8,7 +9,6 @@ class CodePage;
 class Registry;
 class Shell;
 class TimeZone;
-class User;
 
 // The server that the user selected: its name and description.
 struct LaunchServer {
@@ -27,13 +27,22 @@ struct GamePaths {
 // reads as "", so a game that is not installed gives bare file names.
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 
+// What a launch has to tell the user, in this order: one box per message,
+// then at most one warning.
+struct LaunchReport {
+    std::vector<std::string> messages;
+    // "" when there is nothing to warn of.
+    std::string warning;
+};
+
 // Points the game clients at the server alone, in "Server List" and in
-// the per-user one where it is there, deletes the clients' cache when the
-// user asks for it, points the game's own gateway lists at the server, and
-// starts the game in its install directory. Without a server only asks the
-// user to select one; a failed start is reported box by box and undoes
-// nothing. Values that were left as they were are named in one box after
-// the start; a gateway that a list gains is written from the server's text
-// through the code page.
-void LaunchGame(Game game, const LaunchServer& server, Registry& registry, Shell& shell, User& user,
-                TimeZone& timeZone, const CodePage& codePage);
+// the per-user one where it is there, deletes the clients' cache when
+// asked to, points the game's own gateway lists at the server, and starts
+// the game in its install directory. Without a server it only asks for
+// one; a failed start is reported line by line and undoes nothing. Values
+// that were left as they were are named in the warning, to be shown once
+// the game runs so that it does not hold up its start. A gateway that a
+// list gains is written from the server's text through the code page.
+[[nodiscard]] LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache,
+                                      Registry& registry, Shell& shell, TimeZone& timeZone,
+                                      const CodePage& codePage);

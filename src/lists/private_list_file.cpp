@@ -3,7 +3,6 @@
 #include "lists/private_list_format.h"
 #include "lists/server_list.h"
 #include "platform/file_store.h"
-#include "platform/user.h"
 
 std::string PrivateListFile::Path() const
 {
@@ -18,7 +17,7 @@ PrivateListFile::StoredServers PrivateListFile::ServersOf(const CServerList& lis
     return servers;
 }
 
-void PrivateListFile::LoadPrivateList(CServerList& list)
+std::vector<std::string> PrivateListFile::LoadPrivateList(CServerList& list)
 {
     m_linesBeyondList.clear();
     m_encoding = PrivateListEncoding::Ansi;
@@ -29,11 +28,10 @@ void PrivateListFile::LoadPrivateList(CServerList& list)
     if (!bytes) {
         // A file that exists but cannot be read must not be replaced by
         // the empty list shown for it.
-        if (!m_files.CreateEmptyFile(path)) {
-            m_refusal = "Can't create " + path;
-            m_user.ShowMessage(m_refusal);
-        }
-        return;
+        if (m_files.CreateEmptyFile(path))
+            return {};
+        m_refusal = "Can't create " + path;
+        return {m_refusal};
     }
     const PrivateListText file = DecodePrivateListFile(*bytes);
     m_encoding = file.encoding;
@@ -44,34 +42,33 @@ void PrivateListFile::LoadPrivateList(CServerList& list)
         else
             m_linesBeyondList.push_back(line);
     }
+    std::vector<std::string> messages;
     if (m_encoding == PrivateListEncoding::Utf16) {
         m_refusal = path + " is saved as Unicode text, which Velnor cannot write. Its servers are shown, "
                            "but changes to them are not saved.";
-        m_user.ShowMessage(m_refusal);
+        messages.push_back(m_refusal);
     }
     if (!m_linesBeyondList.empty())
-        m_user.ShowMessage("Only the first " + std::to_string(MAX_SERVERS) + " servers of " + path +
+        messages.push_back("Only the first " + std::to_string(MAX_SERVERS) + " servers of " + path +
                            " are shown. The others stay in the file.");
+    return messages;
 }
 
-void PrivateListFile::SavePrivateList(const CServerList& list)
+std::vector<std::string> PrivateListFile::SavePrivateList(const CServerList& list)
 {
     StoredServers servers = ServersOf(list);
     if (servers == m_stored)
-        return;
-    if (!m_refusal.empty()) {
-        m_user.ShowMessage(m_refusal);
-        return;
-    }
+        return {};
+    if (!m_refusal.empty())
+        return {m_refusal};
     std::string text;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         text += FormatPrivateListLine(list.GetAt(i));
     for (const std::string& line : m_linesBeyondList)
         text += line + '\n';
     const std::string path = Path();
-    if (!m_files.WriteWholeFile(path, EncodePrivateListFile(m_encoding, text))) {
-        m_user.ShowMessage("Can't create " + path);
-        return;
-    }
+    if (!m_files.WriteWholeFile(path, EncodePrivateListFile(m_encoding, text)))
+        return {"Can't create " + path};
     m_stored = std::move(servers);
+    return {};
 }

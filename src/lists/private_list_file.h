@@ -9,7 +9,6 @@
 
 class CServerList;
 class FileStore;
-class User;
 
 // The private list's file, "VELNOR.INI" in the Windows directory. Lines
 // that did not fit in the list at the last load are written back after
@@ -18,16 +17,16 @@ class User;
 // read in; a UTF-16 file is never written.
 class PrivateListFile {
   public:
-    PrivateListFile(FileStore& files, User& user) : m_files(files), m_user(user) {}
+    explicit PrivateListFile(FileStore& files) : m_files(files) {}
 
-    // Appends one server per line. A missing file is created empty; one
-    // that can be neither read nor created is reported to the user, and so
-    // is one that cannot be written back.
-    void LoadPrivateList(CServerList& list);
+    // Appends one server per line. A missing file is created empty. Answers
+    // the messages for the user, in order: a file that can be neither read
+    // nor created, one that cannot be written back, servers left out.
+    [[nodiscard]] std::vector<std::string> LoadPrivateList(CServerList& list);
     // Replaces the file with the list's servers, unless they are the ones
     // it holds already (ping times are not stored). On failure the old
-    // file stays as it was and the user is told.
-    void SavePrivateList(const CServerList& list);
+    // file stays as it was, and the answer is the message that says why.
+    [[nodiscard]] std::vector<std::string> SavePrivateList(const CServerList& list);
     // Built anew for every use: the Windows directory may change.
     std::string Path() const;
 
@@ -36,7 +35,6 @@ class PrivateListFile {
     static StoredServers ServersOf(const CServerList& list);
 
     FileStore& m_files;
-    User& m_user;
     std::vector<std::string> m_linesBeyondList;
     PrivateListEncoding m_encoding = PrivateListEncoding::Ansi;
     // The servers the file holds as last read or written; unknown before

@@ -34,10 +34,10 @@ void CAddServerDlg::DoDataExchange()
     m_serverName = Item(IDC_NEW_SERVER_NAME).GetText();
 }
 
-std::optional<NewServer> RunAddServerDialog(HWND owner, const NewServerCheck& check)
+std::optional<ServerEntry> RunAddServerDialog(HWND owner, const NewServerCheck& check)
 {
     CAddServerDlg dialog(check);
     if (dialog.DoModal(owner) != IDOK)
         return std::nullopt;
-    return NewServer{dialog.m_serverName, dialog.m_description};
+    return ServerEntry{dialog.m_serverName, dialog.m_description};
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/user.h"
+#include "ui/user.h"
 #include "win/dialog.h"
 
 // Asks for a new private server's name and description. OK takes the texts
@@ -30,4 +30,4 @@ class CAddServerDlg : public win::Dialog {
 };
 
 // Runs the dialog modally over the owner; empty when the user cancels.
-std::optional<NewServer> RunAddServerDialog(HWND owner, const NewServerCheck& check);
+std::optional<ServerEntry> RunAddServerDialog(HWND owner, const NewServerCheck& check);

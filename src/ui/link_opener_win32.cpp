@@ -1,7 +1,7 @@
 #include "ui/link_opener_win32.h"
 
 #include "controls/hyperlink.h"
-#include "platform/user.h"
+#include "ui/user.h"
 
 namespace {
 

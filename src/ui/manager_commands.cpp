@@ -1,9 +1,9 @@
 #include "ui/manager_commands.h"
 
 #include "lists/public_list.h"
-#include "platform/user.h"
 #include "res/resource.h"
 #include "ui/server_view.h"
+#include "ui/user.h"
 
 namespace {
 
@@ -36,6 +36,12 @@ void ManagerCommands::InitServerView()
     m_currentList = &m_publicList;
     m_platform.user.EnableButton(IDC_ADD_SERVER, false);
     m_platform.user.EnableButton(IDC_DELETE_SERVER, false);
+}
+
+void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)
+{
+    for (const std::string& text : messages)
+        m_platform.user.ShowMessage(text);
 }
 
 bool ManagerCommands::OnCommand(int controlId)

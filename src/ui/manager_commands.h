@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
@@ -60,9 +62,11 @@ class ManagerCommands {
 
   private:
     void SavePrivateListIfCurrent();
+    // One box each, in order: what the features answered for the user.
+    void ShowMessages(const std::vector<std::string>& messages);
 
     Platform m_platform;
-    PrivateListFile m_privateListFile{m_platform.files, m_platform.user};
+    PrivateListFile m_privateListFile{m_platform.files};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

@@ -1,6 +1,7 @@
 #include "launch/launch_game.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
+#include "ui/user.h"
 
 namespace {
 
@@ -15,8 +16,13 @@ LaunchServer SelectedServer(const ServerView& view)
 
 void Launch(Game game, const Platform& platform)
 {
-    LaunchGame(game, SelectedServer(platform.view), platform.registry, platform.shell, platform.user,
-               platform.timeZone, platform.codePage);
+    const LaunchReport report =
+        LaunchGame(game, SelectedServer(platform.view), platform.user.IsDeleteCacheChecked(),
+                   platform.registry, platform.shell, platform.timeZone, platform.codePage);
+    for (const std::string& text : report.messages)
+        platform.user.ShowMessage(text);
+    if (!report.warning.empty())
+        platform.user.ShowWarning(report.warning);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "lists/new_server_check.h"
-#include "platform/user.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
+#include "ui/user.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void RebuildList(const std::vector<ServerEntry>& servers, CServerList& list)
 void ManagerCommands::SavePrivateListIfCurrent()
 {
     if (IsPrivateListCurrent())
-        m_privateListFile.SavePrivateList(m_privateList);
+        ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }
 
 void ManagerCommands::OnBlizzardServers()
@@ -43,7 +43,7 @@ void ManagerCommands::OnPrivateServers()
     EnableEditing(m_platform.user, true);
     SavePrivateListIfCurrent();
     m_privateList.RemoveAll();
-    m_privateListFile.LoadPrivateList(m_privateList);
+    ShowMessages(m_privateListFile.LoadPrivateList(m_privateList));
     FillServerView(m_privateList, m_platform.view);
     m_currentList = &m_privateList;
     SortServerViewByPing(m_platform.view);
@@ -53,12 +53,12 @@ void ManagerCommands::OnAddServer()
 {
     if (!IsPrivateListCurrent())
         return;
-    std::optional<NewServer> server = m_platform.user.PromptAddServer(
-        [this](const NewServer& typed) { return CheckNewServer(typed, m_privateList); });
-    if (!server || !m_privateList.Add({server->name, server->description, 0}))
+    std::optional<ServerEntry> server = m_platform.user.PromptAddServer(
+        [this](const ServerEntry& typed) { return CheckNewServer(typed, m_privateList); });
+    if (!server || !m_privateList.Add(*server))
         return;
     FillServerView(m_privateList, m_platform.view);
-    m_privateListFile.SavePrivateList(m_privateList);
+    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }
 
 // The list takes over the view's order, so a list sorted by a ping run is
@@ -80,5 +80,5 @@ void ManagerCommands::OnDeleteServer()
     m_platform.view.Repaint();
     RebuildList(servers, m_privateList);
     FillServerView(m_privateList, m_platform.view);
-    m_privateListFile.SavePrivateList(m_privateList);
+    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }

@@ -29,7 +29,7 @@ void CManagerDlg::ShowWarning(const std::string& text)
     win::ShowMessageBox(Handle(), text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-std::optional<NewServer> CManagerDlg::PromptAddServer(const NewServerCheck& check)
+std::optional<ServerEntry> CManagerDlg::PromptAddServer(const NewServerCheck& check)
 {
     return RunAddServerDialog(Handle(), check);
 }

@@ -4,10 +4,10 @@
 #include "lists/server_list.h"
 #include "platform/echo_service.h"
 #include "platform/platform_win32.h"
-#include "platform/user.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view_win32.h"
+#include "ui/user.h"
 #include "win/dialog.h"
 
 // The main window. It receives the messages and hands every command to
@@ -21,7 +21,7 @@ class CManagerDlg : public win::Dialog, public User {
 
     void ShowMessage(const std::string& text) override;
     void ShowWarning(const std::string& text) override;
-    std::optional<NewServer> PromptAddServer(const NewServerCheck& check) override;
+    std::optional<ServerEntry> PromptAddServer(const NewServerCheck& check) override;
     void EnableButton(int controlId, bool enabled) override;
     bool IsDeleteCacheChecked() override;
 

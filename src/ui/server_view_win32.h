@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/server_view.h"
+#include "ui/server_view.h"
 #include "win/list_view.h"
 
 // The pale yellow of the server view's background and text background.

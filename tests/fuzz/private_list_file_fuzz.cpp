@@ -8,7 +8,6 @@
 #include <string>
 
 #include "fakes/fake_file_store.h"
-#include "fakes/fake_user.h"
 #include "lists/private_list_encoding.h"
 #include "lists/private_list_file.h"
 #include "lists/private_list_format.h"
@@ -62,26 +61,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     FakeFileStore files;
-    FakeUser user;
-    PrivateListFile file(files, user);
+    PrivateListFile file(files);
     const std::string path = file.Path();
     files.files[path] = text;
     if (data[0] & 1)
         files.readOnly.insert(path);
 
     CServerList list;
-    file.LoadPrivateList(list);
-    file.SavePrivateList(list);
+    (void)file.LoadPrivateList(list);
+    (void)file.SavePrivateList(list);
     Check(files.files[path] == text);
 
     Edit(list);
-    const std::size_t messagesBefore = user.messages.size();
-    file.SavePrivateList(list);
+    const std::vector<std::string> messages = file.SavePrivateList(list);
     const std::string saved = files.files[path];
     const PrivateListEncoding encoding = DecodePrivateListFile(text).encoding;
     if ((data[0] & 1) || encoding == PrivateListEncoding::Utf16) {
         Check(saved == text);
-        Check(user.messages.size() == messagesBefore + 1);
+        Check(messages.size() == 1);
         return 0;
     }
     // An 8-bit file whose new first name begins with the bytes of a byte
@@ -94,10 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(LineCount(saved) == (lines == 0 ? 1 : lines - 1));
 
     CServerList reread;
-    file.LoadPrivateList(reread);
+    (void)file.LoadPrivateList(reread);
     if (lines <= MAX_SERVERS)
         Check(SameServers(list, reread));
-    file.SavePrivateList(reread);
+    (void)file.SavePrivateList(reread);
     Check(files.files[path] == saved);
     return 0;
 }

@@ -50,7 +50,19 @@ struct LaunchTest : ::testing::Test {
 
     void Launch(Game game, const std::string& server = "srv.example", const std::string& description = "")
     {
-        LaunchGame(game, {server, description}, registry, shell, user, timeZone, codePage);
+        const LaunchReport report =
+            LaunchGame(game, {server, description}, deleteCache, registry, shell, timeZone, codePage);
+        for (const std::string& text : report.messages)
+            Answer(messages, "message ", text);
+        if (!report.warning.empty())
+            Answer(warnings, "warning ", report.warning);
+    }
+    // Keeps what a launch answered, in the event log too while one is kept.
+    void Answer(std::vector<std::string>& answers, const std::string& kind, const std::string& text)
+    {
+        answers.push_back(text);
+        if (registry.events)
+            events.push_back(kind + text);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
     static std::string GatewaysValueName(const std::string& key)
@@ -68,20 +80,22 @@ struct LaunchTest : ::testing::Test {
         auto it = registry.values.find({HKCU, key, valueName.empty() ? GatewaysValueName(key) : valueName});
         return it == registry.values.end() ? "" : it->second.data;
     }
-    // Every registry write, deletion, launch and message from here on, in order.
+    // Every registry write, deletion, launch and answer from here on, in order.
     std::vector<std::string>& LogEvents()
     {
         registry.events = &events;
         shell.events = &events;
-        user.events = &events;
         return events;
     }
 
     FakeRegistry registry;
     FakeShell shell;
-    FakeUser user;
     FakeTimeZone timeZone;
     FakeCodePage codePage;
+    bool deleteCache = false;
+    // What the launches answered for the user, in order.
+    std::vector<std::string> messages;
+    std::vector<std::string> warnings;
     std::vector<std::string> events;
 };
 
@@ -102,7 +116,7 @@ class EachGame : public LaunchTest, public ::testing::WithParamInterface<GameCas
 TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsDirectory)
 {
     std::vector<std::string>& events = LogEvents();
-    user.deleteCacheChecked = true;
+    deleteCache = true;
 
     Launch(GetParam().game, "srv.example");
 
@@ -123,7 +137,7 @@ TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsD
 TEST_P(EachGame, WithItsValuesMissingStartsABareFileNameWithoutDeletingAnything)
 {
     registry.values.clear();
-    user.deleteCacheChecked = true;
+    deleteCache = true;
 
     Launch(GetParam().game);
 
@@ -188,12 +202,12 @@ TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramOpensAnEmptyPath)
 
 TEST_F(LaunchTest, WithoutAServerOnlyAsksForOne)
 {
-    user.deleteCacheChecked = true;
+    deleteCache = true;
 
     for (Game game : {Game::Diablo, Game::StarCraft, Game::Warcraft2})
         Launch(game, "");
 
-    EXPECT_EQ(user.messages, std::vector<std::string>(3, "Select a server first"));
+    EXPECT_EQ(messages, std::vector<std::string>(3, "Select a server first"));
     EXPECT_TRUE(registry.writes.empty());
     EXPECT_TRUE(registry.reads.empty());
     EXPECT_TRUE(shell.deleted.empty());
@@ -206,7 +220,7 @@ TEST_F(LaunchTest, AServerOfBlanksOnlyIsWrittenAndLaunchedLikeAnyOther)
 
     EXPECT_EQ(ServerListValue(), "   ");
     EXPECT_EQ(shell.executions.size(), 1u);
-    EXPECT_TRUE(user.messages.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(LaunchTest, AFailedServerWriteStillLaunches)
@@ -228,10 +242,10 @@ TEST_F(LaunchTest, AFailedStarCraftLaunchReportsFourBoxesTheBroodWarLineEvenWhen
     registry.Put(HKLM, STARCRAFT, "Brood War", "yes");
     Launch(Game::StarCraft);
 
-    EXPECT_EQ(user.messages, (std::vector<std::string>{
-                                 ERROR_HEADLINE, "Brood War:  ", "InstallPath:  C:\\Starcraft",
-                                 "Program:  C:\\Starcraft\\Starcraft.exe", ERROR_HEADLINE, "Brood War:  yes",
-                                 "InstallPath:  C:\\Starcraft", "Program:  D:\\Expansion\\BroodWar.exe"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            ERROR_HEADLINE, "Brood War:  ", "InstallPath:  C:\\Starcraft",
+                            "Program:  C:\\Starcraft\\Starcraft.exe", ERROR_HEADLINE, "Brood War:  yes",
+                            "InstallPath:  C:\\Starcraft", "Program:  D:\\Expansion\\BroodWar.exe"}));
 }
 
 TEST_F(LaunchTest, AFailedDiabloOrWarcraftLaunchReportsThreeBoxes)
@@ -242,27 +256,27 @@ TEST_F(LaunchTest, AFailedDiabloOrWarcraftLaunchReportsThreeBoxes)
     registry.values.clear();
     Launch(Game::Warcraft2);
 
-    EXPECT_EQ(user.messages, (std::vector<std::string>{ERROR_HEADLINE, "InstallPath:  C:\\Diablo",
-                                                       "Program:  C:\\Diablo\\Diablo.exe", ERROR_HEADLINE,
-                                                       "InstallPath:  ", "Program:  \\Warcraft II BNE.exe"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{ERROR_HEADLINE, "InstallPath:  C:\\Diablo",
+                                                  "Program:  C:\\Diablo\\Diablo.exe", ERROR_HEADLINE,
+                                                  "InstallPath:  ", "Program:  \\Warcraft II BNE.exe"}));
 }
 
 TEST_F(LaunchTest, OnlyResultsAbove32CountAsStarted)
 {
     shell.executeResult = 32;
     Launch(Game::Diablo);
-    EXPECT_EQ(user.messages.size(), 3u);
+    EXPECT_EQ(messages.size(), 3u);
 
-    user.messages.clear();
+    messages.clear();
     shell.executeResult = 33;
     Launch(Game::Diablo);
-    EXPECT_TRUE(user.messages.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(LaunchTest, AFailedLaunchUndoesNothing)
 {
     std::vector<std::string>& events = LogEvents();
-    user.deleteCacheChecked = true;
+    deleteCache = true;
     shell.executeResult = 5;
 
     Launch(Game::Diablo, "srv.example");
@@ -307,7 +321,7 @@ TEST_F(LaunchTest, EachGamePointsTheGatewayListsItsClientsReadAndNoOther)
                 << key;
         }
     }
-    EXPECT_TRUE(user.warnings.empty());
+    EXPECT_TRUE(warnings.empty());
 }
 
 // A launch from a gateway row with the shared key's two lists, and the
@@ -347,9 +361,9 @@ TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringAndNeverMade
     auto it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
     EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data, GetParam().after);
     const std::string line = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
-    EXPECT_EQ(user.warnings, GetParam().left.empty()
-                                 ? std::vector<std::string>{}
-                                 : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
+    EXPECT_EQ(warnings, GetParam().left.empty()
+                            ? std::vector<std::string>{}
+                            : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
 }
 
 const std::string MACHINE_LIST = CONFIGURATION + "\\Server List";
@@ -412,14 +426,14 @@ TEST_F(LaunchTest, NoGatewayListOrKeyIsEverMade)
 
     EXPECT_EQ(registry.writes, std::vector<std::string>{CONFIGURATION + "\\Server List=srv.example"});
     EXPECT_EQ(registry.values.count({HKCU, DIABLO_GATEWAYS, "Battle.net gateways"}), 0u);
-    EXPECT_TRUE(user.warnings.empty());
+    EXPECT_TRUE(warnings.empty());
 }
 
 TEST_F(LaunchTest, ListsAreWrittenAfterTheCacheIsDeletedAndBeforeTheGameStarts)
 {
     PutGateways(WARCRAFT2_GATEWAYS, MultiString(LoopbackGateways(1)));
     std::vector<std::string>& events = LogEvents();
-    user.deleteCacheChecked = true;
+    deleteCache = true;
 
     Launch(Game::Warcraft2, "127.0.0.2");
 

@@ -54,13 +54,13 @@ TEST_F(EditCommandsTest, AddOnThePublicListDoesNothing)
 
 TEST_F(EditCommandsTest, AddRefusesWhatTheFileOrTheGamesCannotTake)
 {
-    const NewServer refused[] = {{"two words", ""},     {"tab\tbed", ""},
-                                 {" leading", ""},      {std::string(128, 'n'), ""},
-                                 {"ok", "line\nbreak"}, {"ok", "carriage\rreturn"}};
-    for (const NewServer& server : refused) {
+    const ServerEntry refused[] = {{"two words", ""},     {"tab\tbed", ""},
+                                   {" leading", ""},      {std::string(128, 'n'), ""},
+                                   {"ok", "line\nbreak"}, {"ok", "carriage\rreturn"}};
+    for (const ServerEntry& server : refused) {
         user.typed.push_back(server);
         commands.OnAddServer();
-        EXPECT_FALSE(user.refusal.empty()) << server.name << "/" << server.description;
+        EXPECT_FALSE(user.refusal.empty()) << server.serverName << "/" << server.description;
     }
     EXPECT_EQ(ShownServers().size(), 3u);
     EXPECT_TRUE(files.calls.empty());

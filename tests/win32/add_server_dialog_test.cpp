@@ -84,7 +84,7 @@ class ScriptedUser {
     UINT_PTR m_timer = 0;
 };
 
-std::string NoObjection(const NewServer&)
+std::string NoObjection(const ServerEntry&)
 {
     return "";
 }
@@ -192,9 +192,9 @@ TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
         return true;
     }});
-    std::optional<NewServer> server = RunAddServerDialog(nullptr, NoObjection);
+    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, NoObjection);
     ASSERT_TRUE(server);
-    EXPECT_EQ(server->name, "127.0.0.1");
+    EXPECT_EQ(server->serverName, "127.0.0.1");
     EXPECT_EQ(server->description, "  Loop back  ");
     EXPECT_TRUE(user.Finished());
 }
@@ -202,9 +202,10 @@ TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
 TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
 {
     std::vector<std::string> checked;
-    auto check = [&](const NewServer& server) {
-        checked.push_back(server.name + "|" + server.description);
-        return server.name.find(' ') == std::string::npos ? std::string() : std::string("No spaces, please.");
+    auto check = [&](const ServerEntry& server) {
+        checked.push_back(server.serverName + "|" + server.description);
+        return server.serverName.find(' ') == std::string::npos ? std::string()
+                                                                : std::string("No spaces, please.");
     };
     ScriptedUser user({[] {
                            HWND dialog = AddDialog();
@@ -233,9 +234,9 @@ TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
                            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
                            return true;
                        }});
-    std::optional<NewServer> server = RunAddServerDialog(nullptr, check);
+    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, check);
     ASSERT_TRUE(server);
-    EXPECT_EQ(server->name, "one-word");
+    EXPECT_EQ(server->serverName, "one-word");
     EXPECT_EQ(server->description, "kept");
     EXPECT_EQ(checked, (std::vector<std::string>{"two words|kept", "one-word|kept"}));
     EXPECT_TRUE(user.Finished());

@@ -21,7 +21,6 @@
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/time_zone.h"
-#include "recording_user.h"
 #include "res/maintainer.h"
 #include "test_registry.h"
 
@@ -222,9 +221,13 @@ class LaunchWin32 : public ::testing::Test {
         return directory;
     }
 
-    void Launch(Game game, const std::string& server)
+    void Launch(Game game, const std::string& server, const std::string& description = "")
     {
-        LaunchGame(game, {server, ""}, m_registry, m_shell, m_user, m_timeZone, m_codePage);
+        const LaunchReport report = LaunchGame(game, {server, description}, m_deleteCache, m_registry,
+                                               m_shell, m_timeZone, m_codePage);
+        m_messages.insert(m_messages.end(), report.messages.begin(), report.messages.end());
+        if (!report.warning.empty())
+            m_messages.push_back(report.warning);
     }
     std::string ServerList()
     {
@@ -235,7 +238,9 @@ class LaunchWin32 : public ::testing::Test {
     fs::path m_record;
     Win32Registry m_registry;
     Win32Shell m_shell;
-    RecordingUser m_user;
+    bool m_deleteCache = false;
+    // Every text that the launches answered for the user, in order.
+    std::vector<std::string> m_messages;
     FixedTimeZone m_timeZone;
     Win32CodePage m_codePage;
 };
@@ -293,11 +298,11 @@ TEST_P(EachGameWin32, StartsTheGameInItsDirectoryWithoutArgumentsAfterPointingIt
     ASSERT_TRUE(key.Exists());
     key.Set(game.installDirectoryValue, directory.string());
     Touch(directory / "BNCACHE.DAT");
-    m_user.deleteCacheChecked = true;
+    m_deleteCache = true;
 
     Launch(game.game, "127.0.0.7");
 
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(ServerList(), "127.0.0.7");
     const std::optional<StandinRecord> record = WaitForRecord(m_record);
     ASSERT_TRUE(record.has_value()) << "the stand-in never started";
@@ -319,7 +324,7 @@ TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
         expected.push_back("Brood War:  ");
     expected.push_back("InstallPath:  ");
     expected.push_back(std::string("Program:  \\") + game.executable);
-    EXPECT_EQ(m_user.messages, expected);
+    EXPECT_EQ(m_messages, expected);
     EXPECT_EQ(ServerList(), "127.0.0.8");
 }
 
@@ -334,7 +339,7 @@ TEST_P(EachGameWin32, AListedHostBecomesTheSelectedGatewayOfEachOfItsLists)
 
     for (std::size_t i = 0; i < lists.size(); ++i)
         EXPECT_EQ(lists[i], ReadsGatewayList(i) ? selected : seed) << GATEWAY_LISTS[i].key;
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
@@ -347,7 +352,7 @@ TEST_P(EachGameWin32, ANewHostIsAddedToEachOfItsListsAndSelected)
 
     for (std::size_t i = 0; i < lists.size(); ++i)
         EXPECT_EQ(lists[i], ReadsGatewayList(i) ? added : seed) << GATEWAY_LISTS[i].key;
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 // Korean, Cyrillic and Greek, which no Western code page can spell.
@@ -364,7 +369,7 @@ TEST_P(EachGameWin32, NamesBeyondTheCodePageKeepTheirBytesWhenAGatewayIsAdded)
 
     for (std::size_t i = 0; i < lists.size(); ++i)
         EXPECT_EQ(lists[i], ReadsGatewayList(i) ? added : seed) << GATEWAY_LISTS[i].key;
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_P(EachGameWin32, MalformedListsAreLeftAsTheyWereAndNamedInOneBox)
@@ -378,11 +383,11 @@ TEST_P(EachGameWin32, MalformedListsAreLeftAsTheyWereAndNamedInOneBox)
     const std::vector<StoredValue> lists = LaunchWithGatewayLists(seeds, "velnor..invalid");
 
     EXPECT_EQ(lists, seeds);
-    ASSERT_EQ(m_user.messages.size(), 1u);
+    ASSERT_EQ(m_messages.size(), 1u);
     for (std::size_t i = 0; i < lists.size(); ++i)
-        EXPECT_EQ(m_user.messages[0].find(GATEWAY_LISTS[i].key + std::string(" \"")) != std::string::npos,
+        EXPECT_EQ(m_messages[0].find(GATEWAY_LISTS[i].key + std::string(" \"")) != std::string::npos,
                   ReadsGatewayList(i))
-            << m_user.messages[0];
+            << m_messages[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -415,15 +420,14 @@ TEST_F(LaunchWin32, AGatewayRowIsShownAndWrittenIntoTheValuesAsTheClientSpeltThe
     LoadPublicList(m_registry, m_codePage, publicList);
     const ServerEntry last = publicList.GetAt(publicList.GetUpperBound());
     EXPECT_EQ(last.serverName + " " + last.description, "gw..invalid Override");
-    LaunchGame(Game::StarCraft, {last.serverName, last.description}, m_registry, m_shell, m_user, m_timeZone,
-               m_codePage);
+    Launch(Game::StarCraft, last.serverName, last.description);
 
     EXPECT_TRUE(WaitForRecord(m_record).has_value()) << "the stand-in never started";
     std::vector<std::string> selected = lines;
     selected[1] = "02";
     EXPECT_EQ(configuration.Value("Override Battle.net gateways"), MultiStringValue(selected));
     EXPECT_EQ(configuration.Value("Server List"), StoredValue(REG_SZ, std::string("gw..invalid\0", 12)));
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
     configuration.Remove("Server List");
     configuration.Remove("Override Battle.net gateways");
 }
@@ -458,7 +462,7 @@ TEST_F(LaunchWin32, BroodWarStartsTheProgramValueInTheStarCraftDirectory)
     EXPECT_NE(record->commandLine.find((expansion / "BroodWar.exe").string()), std::string::npos)
         << record->commandLine;
     EXPECT_EQ(record->arguments, "");
-    EXPECT_TRUE(m_user.messages.empty());
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(LaunchWin32, AFailedLaunchKeepsTheServerAndTheDeletedCache)
@@ -468,11 +472,11 @@ TEST_F(LaunchWin32, AFailedLaunchKeepsTheServerAndTheDeletedCache)
     CreatedKey key("Software\\Blizzard Entertainment\\Warcraft II BNE");
     key.Set("InstallPath", directory.string());
     Touch(directory / "BNCACHE.DAT");
-    m_user.deleteCacheChecked = true;
+    m_deleteCache = true;
 
     Launch(Game::Warcraft2, "127.0.0.11");
 
-    EXPECT_EQ(m_user.messages,
+    EXPECT_EQ(m_messages,
               (std::vector<std::string>{ERROR_HEADLINE, "InstallPath:  " + directory.string(),
                                         "Program:  " + (directory / "Warcraft II BNE.exe").string()}));
     EXPECT_EQ(ServerList(), "127.0.0.11");

@@ -11,7 +11,6 @@
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
 #include "platform/file_store_win32.h"
-#include "recording_user.h"
 
 namespace {
 
@@ -56,7 +55,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
     std::vector<std::string> Names()
     {
         CServerList list;
-        file.LoadPrivateList(list);
+        Keep(file.LoadPrivateList(list));
         std::vector<std::string> names;
         for (int i = 0; i <= list.GetUpperBound(); ++i)
             names.push_back(list.GetAt(i).serverName + "|" + list.GetAt(i).description);
@@ -66,12 +65,17 @@ class PrivateListFileOnDisk : public ::testing::Test {
     {
         CServerList list;
         list.Add({name, description, 0});
-        file.SavePrivateList(list);
+        Keep(file.SavePrivateList(list));
     }
 
     Win32FileStore files;
-    RecordingUser user;
-    PrivateListFile file{files, user};
+    void Keep(const std::vector<std::string>& shown)
+    {
+        messages.insert(messages.end(), shown.begin(), shown.end());
+    }
+
+    std::vector<std::string> messages;
+    PrivateListFile file{files};
     std::string path;
     std::optional<std::string> previous;
 };
@@ -88,7 +92,7 @@ TEST_F(PrivateListFileOnDisk, AMissingFileIsCreatedEmptyAtTheFirstLoad)
 {
     EXPECT_TRUE(Names().empty());
     EXPECT_EQ(Bytes(path), std::string());
-    EXPECT_TRUE(user.messages.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(PrivateListFileOnDisk, LinesEndInCarriageReturnAndNewlineOnDisk)
@@ -118,7 +122,7 @@ TEST_F(PrivateListFileOnDisk, ASaveThatCannotWriteItsNewFileKeepsTheOldOne)
     ASSERT_TRUE(CreateDirectoryA((path + ".new").c_str(), nullptr));
     SaveOne("new", "y");
     EXPECT_EQ(Bytes(path), "old x\r\n");
-    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + path});
+    EXPECT_EQ(messages, std::vector<std::string>{"Can't create " + path});
 }
 
 TEST_F(PrivateListFileOnDisk, ASaveThatCannotReplaceTheFileAfterWritingKeepsItWhole)
@@ -141,7 +145,7 @@ TEST_F(PrivateListFileOnDisk, AReadOnlyFileIsNeverReplaced)
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     SaveOne("new", "y");
     EXPECT_EQ(Bytes(path), "old x\r\n");
-    EXPECT_EQ(user.messages, std::vector<std::string>{"Can't create " + path});
+    EXPECT_EQ(messages, std::vector<std::string>{"Can't create " + path});
     EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(Exists(path + ".new"));
 }

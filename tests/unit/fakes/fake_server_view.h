@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/server_view.h"
 #include "ui/server_view.h"
 
 // The list view as a plain table; records how often it was repainted and

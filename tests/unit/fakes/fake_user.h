@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/user.h"
+#include "ui/user.h"
 
 // Records every message and button state; answers prompts from a queue.
 class FakeUser : public User {
@@ -22,12 +22,12 @@ class FakeUser : public User {
         if (events)
             events->push_back("warning " + text);
     }
-    std::optional<NewServer> PromptAddServer(const NewServerCheck& check) override
+    std::optional<ServerEntry> PromptAddServer(const NewServerCheck& check) override
     {
         ++prompts;
         if (typed.empty())
             return std::nullopt;
-        NewServer server = typed.front();
+        ServerEntry server = typed.front();
         typed.erase(typed.begin());
         refusal = check(server);
         if (!refusal.empty())
@@ -47,7 +47,7 @@ class FakeUser : public User {
     std::vector<std::string> warnings;
     // What the user types into the Add Server dialog, one per prompt; an
     // empty queue means the user cancels.
-    std::vector<NewServer> typed;
+    std::vector<ServerEntry> typed;
     // The check's answer to the last typed server.
     std::string refusal;
     int prompts = 0;
