@@ -22,6 +22,10 @@ using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_I
 constexpr WORD REQUEST_SIZE = 16;
 constexpr DWORD REPLY_SIZE = 4120;
 constexpr UCHAR ECHO_TTL = 255;
+// A probe's deepest need is the echo's reply buffer and the system's own
+// calls beneath it; the default reservation of megabytes per thread is
+// what a hundred probes at once cannot afford.
+constexpr SIZE_T PROBE_STACK_RESERVATION = 64 * 1024;
 
 struct LibraryRelease {
     void operator()(HMODULE module) const { FreeLibrary(module); }
@@ -146,7 +150,8 @@ bool Win32EchoService::StartThread(ThreadProc proc, void* parameter)
     std::unique_ptr<ThreadStart> start(new (std::nothrow) ThreadStart{proc, parameter});
     if (!start)
         return false;
-    HANDLE thread = CreateThread(nullptr, 0, ThreadEntry, start.get(), 0, nullptr);
+    HANDLE thread = CreateThread(nullptr, PROBE_STACK_RESERVATION, ThreadEntry, start.get(),
+                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr)
         return false;
     start.release();

@@ -2,9 +2,9 @@
 
 #include <string>
 
-enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2 };
+enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2, COLUMN_GAME_PORT = 3 };
 
-// The list view as a table of rows with three text cells. Rows carry no
+// The list view as a table of rows with four text cells. Rows carry no
 // data of their own: only their texts, each up to its first NUL byte.
 class ServerView {
   public:

@@ -4,11 +4,12 @@
 
 void Win32ServerView::SetUpColumns()
 {
-    RECT rect = m_list.GetWindowRect();
-    int width = ServerColumnWidth(rect.right - rect.left);
-    m_list.InsertColumn(COLUMN_SERVER, "Server", LVCFMT_LEFT, width);
-    m_list.InsertColumn(COLUMN_DESCRIPTION, "Description", LVCFMT_LEFT, width);
-    m_list.InsertColumn(COLUMN_PING, "Ping Time (ms)", LVCFMT_LEFT, width);
+    const RECT client = m_list.GetClientRect();
+    const auto widths = ServerColumnWidths(client.right - client.left, GetSystemMetrics(SM_CXVSCROLL));
+    m_list.InsertColumn(COLUMN_SERVER, "Server", LVCFMT_LEFT, widths[COLUMN_SERVER]);
+    m_list.InsertColumn(COLUMN_DESCRIPTION, "Description", LVCFMT_LEFT, widths[COLUMN_DESCRIPTION]);
+    m_list.InsertColumn(COLUMN_PING, "Ping Time (ms)", LVCFMT_LEFT, widths[COLUMN_PING]);
+    m_list.InsertColumn(COLUMN_GAME_PORT, "Game Port (ms)", LVCFMT_LEFT, widths[COLUMN_GAME_PORT]);
     m_list.SetBkColor(SERVER_VIEW_BKCOLOR);
     m_list.SetTextBkColor(SERVER_VIEW_BKCOLOR);
 }

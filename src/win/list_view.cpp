@@ -50,10 +50,10 @@ std::string ListView::GetItemText(int row, int column) const
     }
 }
 
-RECT ListView::GetWindowRect() const
+RECT ListView::GetClientRect() const
 {
     RECT rect{};
-    ::GetWindowRect(m_window, &rect);
+    ::GetClientRect(m_window, &rect);
     return rect;
 }
 

@@ -30,7 +30,7 @@ class ListView {
     std::string GetItemText(int row, int column) const;
     int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(m_window, start, flags); }
     void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(m_window, row, state, mask); }
-    RECT GetWindowRect() const;
+    RECT GetClientRect() const;
 
   private:
     HWND m_window;

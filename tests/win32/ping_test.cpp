@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
@@ -275,7 +276,8 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     Win32Clock clock;
     Win32WorkIndicator progress;
     ServerViewPingReport report(view);
-    PingAll(list, report, clock, echo, progress);
+    GamePortMemory gamePorts;
+    PingAll(list, report, clock, echo, progress, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);
