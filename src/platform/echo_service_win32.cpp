@@ -22,10 +22,10 @@ using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_I
 constexpr WORD REQUEST_SIZE = 16;
 constexpr DWORD REPLY_SIZE = 4120;
 constexpr UCHAR ECHO_TTL = 255;
-// A probe's deepest need is the echo's reply buffer and the system's own
-// calls beneath it; the default reservation of megabytes per thread is
-// what a hundred probes at once cannot afford.
-constexpr SIZE_T PROBE_STACK_RESERVATION = 64 * 1024;
+// A probe needs little beyond its 4 KiB echo reply buffer and the system's
+// resolver and socket calls beneath it. The program's default of 2 MiB per
+// thread would take 200 MiB of a 32-bit address space for a full list.
+constexpr SIZE_T PROBE_STACK_RESERVATION = 256 * 1024;
 
 struct LibraryRelease {
     void operator()(HMODULE module) const { FreeLibrary(module); }
