@@ -86,14 +86,11 @@ std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const Serve
     return servers;
 }
 
-std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth)
+std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth, int pingWidth,
+                                                        int gamePortWidth)
 {
-    const int shared = std::max(clientWidth - scrollBarWidth, 0);
-    const int width = shared / SERVER_VIEW_COLUMNS;
-    std::array<int, SERVER_VIEW_COLUMNS> widths;
-    widths.fill(width);
-    widths.back() += shared % SERVER_VIEW_COLUMNS;
-    return widths;
+    const int shared = std::max(clientWidth - scrollBarWidth - pingWidth - gamePortWidth, 0);
+    return {shared / 2, shared - shared / 2, pingWidth, gamePortWidth};
 }
 
 void FillServerView(const CServerList& list, ServerView& view)

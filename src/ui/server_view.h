@@ -26,10 +26,12 @@ std::string ShownCellText(const std::string& text);
 
 constexpr int SERVER_VIEW_COLUMNS = 4;
 
-// The widths of the equal columns, which share the client width less room
-// for a vertical scroll bar, so that no horizontal one is ever needed; the
-// last column takes the odd pixels.
-std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth);
+// The widths of the columns across the client width, less room for a
+// vertical scroll bar so that no horizontal one is ever needed: the time
+// columns as wide as given (their titles), the server and its description
+// sharing the rest, the description taking the odd pixel.
+std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth, int pingWidth,
+                                                        int gamePortWidth);
 
 // Rebuilds every row from the list: row i shows entry i.
 void FillServerView(const CServerList& list, ServerView& view);

@@ -22,6 +22,11 @@ class ListView {
     COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(m_window); }
     int InsertColumn(int position, const char* title, int format, int width);
     int GetColumnWidth(int column) const { return ListView_GetColumnWidth(m_window, column); }
+    int GetStringWidth(const char* text) const
+    {
+        return static_cast<int>(
+            SendMessageA(m_window, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+    }
     int GetItemCount() const { return ListView_GetItemCount(m_window); }
     void DeleteAllItems() { ListView_DeleteAllItems(m_window); }
     void DeleteItem(int row) { ListView_DeleteItem(m_window, row); }

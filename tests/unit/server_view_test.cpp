@@ -28,11 +28,11 @@ FakeServerView ViewWithTimes(const std::vector<std::pair<std::string, std::strin
 
 using Widths = std::array<int, SERVER_VIEW_COLUMNS>;
 
-TEST(ServerView, ColumnsShareTheClientWidthLessAScrollBarTheLastTakingTheOddPixels)
+TEST(ServerView, NamesShareTheClientWidthLeftByTheTimesAndAScrollBar)
 {
-    EXPECT_EQ(ServerColumnWidths(369, 17), (Widths{88, 88, 88, 88}));
-    EXPECT_EQ(ServerColumnWidths(372, 17), (Widths{88, 88, 88, 91}));
-    EXPECT_EQ(ServerColumnWidths(10, 17), (Widths{0, 0, 0, 0}));
+    EXPECT_EQ(ServerColumnWidths(369, 17, 80, 84), (Widths{94, 94, 80, 84}));
+    EXPECT_EQ(ServerColumnWidths(370, 17, 80, 84), (Widths{94, 95, 80, 84}));
+    EXPECT_EQ(ServerColumnWidths(150, 17, 80, 84), (Widths{0, 0, 80, 84}));
 }
 
 TEST(ServerView, FillShowsEachEntryInListOrderAndReplacesOldRows)

@@ -123,15 +123,15 @@ TEST_F(MainDialog, ControlsFollowEachOtherInTabOrder)
 }
 
 // The columns leave room for a vertical scroll bar, so that a full list
-// never needs a horizontal one.
+// never needs a horizontal one; the time columns fit their titles, and the
+// names share the rest.
 TEST_F(MainDialog, ServerViewHasFourColumnsAcrossItsWidthAndPaleColours)
 {
     HWND list = Item(IDC_SERVER_LIST);
     RECT client;
     GetClientRect(list, &client);
-    const int shared = client.right - GetSystemMetrics(SM_CXVSCROLL);
     const char* titles[] = {"Server", "Description", "Ping Time (ms)", "Game Port (ms)"};
-    int total = 0;
+    int widths[4] = {};
     for (int column = 0; column < 4; ++column) {
         char title[64] = "";
         LVCOLUMNA info{};
@@ -140,12 +140,17 @@ TEST_F(MainDialog, ServerViewHasFourColumnsAcrossItsWidthAndPaleColours)
         info.cchTextMax = sizeof title;
         ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
         EXPECT_STREQ(title, titles[column]);
-        EXPECT_GE(info.cx, shared / 4);
-        EXPECT_LE(info.cx, shared / 4 + 3);
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
-        total += info.cx;
+        widths[column] = info.cx;
     }
-    EXPECT_EQ(total, shared);
+    EXPECT_EQ(widths[0] + widths[1] + widths[2] + widths[3], client.right - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_LE(widths[1] - widths[0], 1);
+    for (int column : {COLUMN_PING, COLUMN_GAME_PORT}) {
+        const auto textWidth =
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(titles[column]));
+        // The header draws a title three edges in from each side.
+        EXPECT_GE(widths[column], textWidth + 6 * GetSystemMetrics(SM_CXEDGE)) << titles[column];
+    }
     Win32ServerView view;
     view.Attach(list);
     for (int row = 0; row < MAX_SERVERS; ++row) {
