@@ -36,7 +36,7 @@ std::string DescribeRows(const std::vector<ViewRow>& rows)
 {
     std::ostringstream text;
     for (const ViewRow& row : rows)
-        text << row[0] << " | " << row[1] << " | " << row[2] << "\n";
+        text << row[0] << " | " << row[1] << " | " << row[2] << " | " << row[3] << "\n";
     return text.str();
 }
 
@@ -45,6 +45,6 @@ std::vector<ViewRow> PublicRows(const std::string& serverList)
     std::vector<ViewRow> rows;
     std::istringstream names(serverList);
     for (std::string name; std::getline(names, name, ';');)
-        rows.push_back({name, "Blizz Server", "0"});
+        rows.push_back({name, "Blizz Server", "0", ""});
     return rows;
 }
