@@ -70,27 +70,29 @@ velnor_port=$("$wine_run" "$probe_bench" --game-port "$rounds" "${port_addresses
 fping_out=$(fping -C $((3 * rounds)) -p 100 -t 1500 -q "${addresses[@]}" 2>&1 || true)
 
 # One host's figures from velnor_probe_bench's lines: the mean reported, its
-# mean error against the delay, the worst single error, the mean run time;
-# a result that is no time ("N/A", "Closed") is counted apart.
+# mean error against the delay, the worst single error, the share of
+# results within 1 ms of the delay, the mean run time; a result that is no
+# time ("N/A", "Closed") is counted apart.
 velnor_figures() {
   awk -v host="$2" -v name="$3" -v delay="$4" '
     $2 == host {
       n++; took += $4
       if ($3 !~ /^[0-9]+$/ || $3 == 9999) { lost++; other = $3; next }
       answered++; sum += $3; err = $3 - delay
+      if (err <= 1 && err >= -1) near++
       if (answered == 1 || (err < 0 ? -err : err) > (worst < 0 ? -worst : worst)) worst = err
     }
     END {
-      if (answered) printf "%-12s %5s | %8.2f %+7.2f %+7d %7.0fms", name, delay, sum / answered, sum / answered - delay, worst, took / n
-      else printf "%-12s %5s | %8s %7s %7s %7.0fms", name, delay, other == 9999 ? "N/A" : other, "", "", took / n
+      if (answered) printf "%-12s %5s | %8.2f %+7.2f %+7d %5.0f%% %7.0fms", name, delay, sum / answered, sum / answered - delay, worst, near * 100 / answered, took / n
+      else printf "%-12s %5s | %8s %7s %7s %6s %7.0fms", name, delay, other == 9999 ? "N/A" : other, "", "", "", took / n
       if (lost && answered) printf " (%d of %d %s)", lost, n, other == 9999 ? "N/A" : other
     }' <<<"$1"
 }
 
 echo "Probe accuracy: $rounds probes of 3 echoes per host from Velnor (timeout 1500 ms), $((3 * rounds))"
 echo "echoes per host from fping. Times in ms: the mean reported, its mean error against the delay,"
-echo "the worst single error; \"took\" is how long one Velnor probe ran."
-printf '%-12s %5s | %8s %7s %7s %9s | %8s %7s %7s\n' host delay Velnor error worst "took" fping error worst
+echo "the worst single error, the share within 1 ms of the delay; \"took\" is how long one Velnor probe ran."
+printf '%-12s %5s | %8s %7s %7s %6s %9s | %8s %7s %7s\n' host delay Velnor error worst "<=1ms" "took" fping error worst
 for i in "${!bench_hosts[@]}"; do
   delay=${bench_hosts[$i]##* }
   address=${addresses[$i]}
@@ -115,7 +117,7 @@ echo
 echo "Game port accuracy: $rounds connections per host to port 6112 from Velnor's probe, with no echo"
 echo "(timeout 2000 ms); the port-N hosts answer each SYN after N ms, delayed-0 refuses, silent never"
 echo "answers. Times in ms, as above."
-printf '%-12s %5s | %8s %7s %7s %9s\n' host delay Velnor error worst "took"
+printf '%-12s %5s | %8s %7s %7s %6s %9s\n' host delay Velnor error worst "<=1ms" "took"
 for i in "${!port_hosts[@]}"; do
   velnor_figures "$velnor_port" "${port_addresses[$i]}" "${port_hosts[$i]%% *}" "${port_hosts[$i]##* }"
   echo
