@@ -5,7 +5,10 @@
 #  1. Velnor's probe next to Debian's fping, on the namespace test hosts
 #     that answer after 0, 20 and 80 ms and on one that never answers: what
 #     each reports, and its error against the configured delay.
-#  2. One "Ping" over 100 loopback servers in the real main window: its
+#  2. The probe's connection to the game port of the test hosts whose
+#     responder answers each SYN after 0, 20 and 80 ms, of one whose port
+#     refuses and of the silent one: the same figures.
+#  3. One "Ping" over 100 loopback servers in the real main window: its
 #     wall and CPU time against the schedule's floor, and the longest time
 #     the window took to answer a WM_NULL sent every 20 ms meanwhile.
 #
@@ -47,38 +50,53 @@ trap '"$fixture" down; WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true'
 
 address_of() { awk -v name="$1" '$1 == name { print $2 }' "$hosts_file"; }
 
-# name of the test host, configured delay in ms ("-" for the silent one)
+# name of the test host, configured delay in ms ("-" for one without a time)
 bench_hosts=("delayed-0 0" "delayed-20 20" "delayed-80 80" "silent -")
-addresses=()
-for entry in "${bench_hosts[@]}"; do
-  addresses+=("$(address_of "${entry%% *}")")
-done
+port_hosts=("port-0 0" "port-20 20" "port-80 80" "delayed-0 -" "silent -")
+addresses_of() {
+  local entry
+  for entry in "$@"; do
+    address_of "${entry%% *}"
+  done
+}
+mapfile -t addresses < <(addresses_of "${bench_hosts[@]}")
+mapfile -t port_addresses < <(addresses_of "${port_hosts[@]}")
 
 # The Wine prefix and its service processes start here, outside the figures.
 "$wine_run" "$probe_bench" 1 127.0.0.1 >/dev/null
 
 velnor=$("$wine_run" "$probe_bench" "$rounds" "${addresses[@]}" | tr -d '\r')
+velnor_port=$("$wine_run" "$probe_bench" --game-port "$rounds" "${port_addresses[@]}" | tr -d '\r')
 fping_out=$(fping -C $((3 * rounds)) -p 100 -t 1500 -q "${addresses[@]}" 2>&1 || true)
 
-echo "Probe accuracy: $rounds probes of 3 echoes per host from Velnor (timeout 1500 ms), $((3 * rounds))"
-echo "echoes per host from fping. Times in ms: the mean reported, its mean error against the delay,"
-echo "the worst single error; \"took\" is how long one Velnor probe ran."
-printf '%-12s %5s | %8s %7s %7s %9s | %8s %7s %7s\n' host delay Velnor error worst "took" fping error worst
-for i in "${!bench_hosts[@]}"; do
-  delay=${bench_hosts[$i]##* }
-  address=${addresses[$i]}
-  echo "$velnor" | awk -v host="$address" -v delay="$delay" '
+# One host's figures from velnor_probe_bench's lines: the mean reported, its
+# mean error against the delay, the worst single error, the share of
+# results within 1 ms of the delay, the mean run time; a result that is no
+# time ("N/A", "Closed") is counted apart.
+velnor_figures() {
+  awk -v host="$2" -v name="$3" -v delay="$4" '
     $2 == host {
       n++; took += $4
-      if ($3 == 9999) { lost++; next }
+      if ($3 !~ /^[0-9]+$/ || $3 == 9999) { lost++; other = $3; next }
       answered++; sum += $3; err = $3 - delay
+      if (err <= 1 && err >= -1) near++
       if (answered == 1 || (err < 0 ? -err : err) > (worst < 0 ? -worst : worst)) worst = err
     }
     END {
-      if (answered) printf "%-12s %5s | %8.2f %+7.2f %+7d %7.0fms", host, delay, sum / answered, sum / answered - delay, worst, took / n
-      else printf "%-12s %5s | %8s %7s %7s %7.0fms", host, delay, "N/A", "", "", took / n
-      if (lost && answered) printf " (%d of %d N/A)", lost, n
-    }'
+      if (answered) printf "%-12s %5s | %8.2f %+7.2f %+7d %5.0f%% %7.0fms", name, delay, sum / answered, sum / answered - delay, worst, near * 100 / answered, took / n
+      else printf "%-12s %5s | %8s %7s %7s %6s %7.0fms", name, delay, other == 9999 ? "N/A" : other, "", "", "", took / n
+      if (lost && answered) printf " (%d of %d %s)", lost, n, other == 9999 ? "N/A" : other
+    }' <<<"$1"
+}
+
+echo "Probe accuracy: $rounds probes of 3 echoes per host from Velnor (timeout 1500 ms), $((3 * rounds))"
+echo "echoes per host from fping. Times in ms: the mean reported, its mean error against the delay,"
+echo "the worst single error, the share within 1 ms of the delay; \"took\" is how long one Velnor probe ran."
+printf '%-12s %5s | %8s %7s %7s %6s %9s | %8s %7s %7s\n' host delay Velnor error worst "<=1ms" "took" fping error worst
+for i in "${!bench_hosts[@]}"; do
+  delay=${bench_hosts[$i]##* }
+  address=${addresses[$i]}
+  velnor_figures "$velnor" "$address" "${bench_hosts[$i]%% *}" "$delay"
   echo "$fping_out" | awk -v host="$address" -v delay="$delay" '
     $1 == host {
       for (f = 3; f <= NF; f++) {
@@ -93,6 +111,16 @@ for i in "${!bench_hosts[@]}"; do
       if (lost && answered) printf " (%d lost)", lost
       printf "\n"
     }'
+done
+
+echo
+echo "Game port accuracy: $rounds connections per host to port 6112 from Velnor's probe, with no echo"
+echo "(timeout 2000 ms); the port-N hosts answer each SYN after N ms, delayed-0 refuses, silent never"
+echo "answers. Times in ms, as above."
+printf '%-12s %5s | %8s %7s %7s %6s %9s\n' host delay Velnor error worst "<=1ms" "took"
+for i in "${!port_hosts[@]}"; do
+  velnor_figures "$velnor_port" "${port_addresses[$i]}" "${port_hosts[$i]%% *}" "${port_hosts[$i]##* }"
+  echo
 done
 
 # CPU time, in ms, of the prefix's own Wine processes (wineserver, the

@@ -6,10 +6,16 @@
 
 constexpr int MAX_SERVERS = 100;
 
+// The game port time of a server whose game port has not been tried.
+constexpr std::int32_t GAME_PORT_UNMEASURED = -1;
+
 struct ServerEntry {
     std::string serverName;
     std::string description;
     std::int32_t pingTime = 0;
+    // What the last connection to the game port gave: its time in
+    // milliseconds, or one of the GAME_PORT_ values below 0.
+    std::int32_t gamePortTime = GAME_PORT_UNMEASURED;
 };
 
 // The longest server name that a game is handed.

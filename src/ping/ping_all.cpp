@@ -1,8 +1,10 @@
 #include "ping/ping_all.h"
 
 #include <deque>
+#include <map>
 
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
@@ -14,6 +16,15 @@ namespace {
 // until the probe is idle.
 using ProbeTable = std::deque<CPingProbe>;
 
+// Where a server's game port outcome comes from in one run: the connection
+// of one probe (its own, or that of the first server naming the same host),
+// or the memory of a connection made less than the interval ago.
+struct GamePortSource {
+    int probe = -1;
+    std::int32_t remembered = GAME_PORT_UNMEASURED;
+    bool stored = false;
+};
+
 // All probes are made before the first starts, so that nothing can fail
 // while workers hold their probes.
 ProbeTable MakeProbes(const CServerList& list, EchoService& echo)
@@ -22,6 +33,21 @@ ProbeTable MakeProbes(const CServerList& list, EchoService& echo)
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         probes.emplace_back(echo);
     return probes;
+}
+
+std::vector<GamePortSource> PlanGamePorts(const CServerList& list, const GamePortMemory& memory,
+                                          std::uint32_t now)
+{
+    std::vector<GamePortSource> sources;
+    std::map<std::string, int> connecting;
+    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+        const std::string& host = list.entries[i].serverName;
+        if (std::optional<std::int32_t> recent = memory.Recent(host, now))
+            sources.push_back({-1, *recent});
+        else
+            sources.push_back({connecting.emplace(HostKey(host), i).first->second});
+    }
+    return sources;
 }
 
 bool IsBusy(const CPingProbe& probe)
@@ -38,7 +64,8 @@ int FinishedProbes(const ProbeTable& probes, int count)
     return finished;
 }
 
-void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock, WorkIndicator& progress)
+void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePortSource>& sources,
+                 Clock& clock, WorkIndicator& progress)
 {
     const int count = list.GetUpperBound() + 1;
     for (int i = 0; i < count; ++i) {
@@ -47,23 +74,40 @@ void StartProbes(CServerList& list, ProbeTable& probes, Clock& clock, WorkIndica
         probe.m_pszHost = list.entries[i].serverName.c_str();
         probe.m_nTimeout = PING_TIMEOUT_MS;
         probe.m_nAttempts = PING_ATTEMPTS;
+        probe.m_bConnectGamePort = sources[i].probe == i;
         probe.Start();
         clock.Sleep(PROBE_START_GAP_MS);
         progress.ShowProgress(FinishedProbes(probes, i + 1), count);
     }
 }
 
-// Copies every idle probe's result into its entry and reports them all;
-// answers how many probes were idle.
-int CollectResults(CServerList& list, const ProbeTable& probes, PingReport& report)
+// A server is done once its probe is idle and, when another probe's
+// connection serves it, that probe too.
+bool IsDone(const ProbeTable& probes, const GamePortSource& source, int server)
+{
+    return !IsBusy(probes[server]) && (source.probe < 0 || !IsBusy(probes[source.probe]));
+}
+
+// Copies every done server's results into its entry and reports them all;
+// a connection is remembered when its probe is first seen done. Answers
+// how many servers were done.
+int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<GamePortSource>& sources,
+                   GamePortMemory& memory, std::uint32_t now, PingReport& report)
 {
     std::vector<PingResult> finished;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
-        const CPingProbe& probe = probes[i];
-        if (IsBusy(probe))
+        GamePortSource& source = sources[i];
+        if (!IsDone(probes, source, i))
             continue;
-        list.entries[i].pingTime = probe.m_nResult;
-        finished.push_back({i, probe.m_nResult});
+        const std::int32_t gamePortTime =
+            source.probe < 0 ? source.remembered : probes[source.probe].m_nGamePortTime;
+        if (source.probe == i && !source.stored) {
+            memory.Remember(list.entries[i].serverName, gamePortTime, now);
+            source.stored = true;
+        }
+        list.entries[i].pingTime = probes[i].m_nResult;
+        list.entries[i].gamePortTime = gamePortTime;
+        finished.push_back({i, probes[i].m_nResult, gamePortTime});
     }
     report.ShowTimes(finished);
     return static_cast<int>(finished.size());
@@ -71,14 +115,16 @@ int CollectResults(CServerList& list, const ProbeTable& probes, PingReport& repo
 
 } // namespace
 
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo, WorkIndicator& progress)
+void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo, WorkIndicator& progress,
+             GamePortMemory& gamePorts)
 {
     ProbeTable probes = MakeProbes(list, echo);
-    StartProbes(list, probes, clock, progress);
+    std::vector<GamePortSource> sources = PlanGamePorts(list, gamePorts, clock.TickCount());
+    StartProbes(list, probes, sources, clock, progress);
     const int count = static_cast<int>(probes.size());
     bool anyBusy;
     do {
-        const int finished = CollectResults(list, probes, report);
+        const int finished = CollectResults(list, probes, sources, gamePorts, clock.TickCount(), report);
         anyBusy = finished < count;
         progress.ShowProgress(finished, count);
         clock.Sleep(PING_POLL_MS);

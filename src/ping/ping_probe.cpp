@@ -1,24 +1,41 @@
 #include "ping/ping_probe.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
+#include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 
 namespace {
 
 constexpr std::uint32_t NO_PROBE_EXIT_CODE = 0xFFFFFFFF;
 
+std::int32_t GamePortTimeOf(const PortConnection& connection)
+{
+    switch (connection.outcome) {
+    case PortOutcome::Accepted:
+        return static_cast<std::int32_t>(std::min<std::uint32_t>(connection.milliseconds, INT32_MAX));
+    case PortOutcome::Refused:
+        return GAME_PORT_CLOSED;
+    case PortOutcome::NoAnswer:
+        break;
+    }
+    return GAME_PORT_NO_ANSWER;
+}
+
 } // namespace
 
 void CPingProbe::Start()
 {
     m_nResult = 0;
+    m_nGamePortTime = GAME_PORT_UNMEASURED;
     m_strError.clear();
     // Busy before the worker exists, so that no poll sees a started probe
     // as idle before its result is in.
     m_bBusy.store(1, std::memory_order_release);
     if (!m_echo.StartThread(&CPingProbe::ProbeThreadProc, this))
-        Finish(PING_UNREACHABLE);
+        Finish(NoMeasurement());
 }
 
 std::uint32_t CPingProbe::ProbeThreadProc(void* parameter)
@@ -31,13 +48,13 @@ std::uint32_t CPingProbe::ProbeThreadProc(void* parameter)
 
 std::uint32_t CPingProbe::Run()
 {
-    std::int32_t result = PING_UNREACHABLE;
+    Results results = NoMeasurement();
     // Whatever goes wrong, the probe must end idle: the poller waits for it.
     try {
-        result = Measure();
+        Measure(results);
     } catch (...) {
     }
-    Finish(result);
+    Finish(results);
     return 0;
 }
 
@@ -57,22 +74,32 @@ IPv4Address CPingProbe::ResolveHost(const char* host)
     return 0;
 }
 
-std::int32_t CPingProbe::Measure()
+void CPingProbe::Measure(Results& results)
+{
+    const std::optional<IPv4Address> dotted = m_echo.DottedAddress(m_pszHost);
+    const IPv4Address destination = dotted ? *dotted : ResolveHost(m_pszHost);
+    // Address 0 is what a failed resolution leaves, and no server: an echo
+    // sent there would be answered by this very machine on some systems.
+    if (destination == 0)
+        return;
+    results.pingTime = Echo(destination);
+    // After the echoes, which it would otherwise delay; a connection needs
+    // no ICMP, so it is made also where echo cannot be used.
+    if (m_bConnectGamePort)
+        results.gamePortTime =
+            GamePortTimeOf(m_echo.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
+}
+
+std::int32_t CPingProbe::Echo(IPv4Address destination)
 {
     std::unique_ptr<EchoSession> session = m_echo.OpenSession();
     if (!session)
         return PING_UNREACHABLE;
-    const std::optional<IPv4Address> dotted = m_echo.DottedAddress(m_pszHost);
-    const IPv4Address destination = dotted ? *dotted : ResolveHost(m_pszHost);
     return AverageRoundTrip(*session, destination);
 }
 
 std::int32_t CPingProbe::AverageRoundTrip(EchoSession& session, IPv4Address destination)
 {
-    // Address 0 is what a failed resolution leaves, and no server: an echo
-    // sent there would be answered by this very machine on some systems.
-    if (destination == 0)
-        return PING_UNREACHABLE;
     std::int64_t sum = 0;
     std::int32_t answered = 0;
     for (std::int32_t attempt = 1; attempt <= m_nAttempts; ++attempt) {
@@ -87,8 +114,14 @@ std::int32_t CPingProbe::AverageRoundTrip(EchoSession& session, IPv4Address dest
     return static_cast<std::int32_t>(sum / answered);
 }
 
-void CPingProbe::Finish(std::int32_t result)
+CPingProbe::Results CPingProbe::NoMeasurement() const
 {
-    m_nResult = result;
+    return {PING_UNREACHABLE, m_bConnectGamePort ? GAME_PORT_NO_ANSWER : GAME_PORT_UNMEASURED};
+}
+
+void CPingProbe::Finish(const Results& results)
+{
+    m_nResult = results.pingTime;
+    m_nGamePortTime = results.gamePortTime;
     m_bBusy.store(0, std::memory_order_release);
 }

@@ -4,14 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "lists/server_list.h"
 #include "platform/echo_service.h"
 
-// One ICMP measurement of one server on a worker thread of its own: the
-// average round-trip time of the answered echo requests, or
-// PING_UNREACHABLE when none was answered.
+// One measurement of one server on a worker thread of its own: the average
+// round-trip time of the answered echo requests, or PING_UNREACHABLE when
+// none was answered; and, when asked, what one connection to the server's
+// game port gave after the echoes.
 //
-// The owner sets m_pszHost, m_nTimeout and m_nAttempts, calls Start, and
-// reads m_nResult once m_bBusy reads 0 (acquire order). The worker shares
+// The owner sets m_pszHost, m_nTimeout, m_nAttempts and m_bConnectGamePort,
+// calls Start, and reads m_nResult and m_nGamePortTime once m_bBusy reads 0
+// (acquire order). The worker shares
 // only those fields and the borrowed host text with its owner; it does not
 // touch the probe after clearing m_bBusy, so an idle probe may be destroyed
 // at once.
@@ -37,11 +40,22 @@ class CPingProbe {
     // Borrowed: must stay alive and unchanged while the probe is busy.
     const char* m_pszHost = nullptr;
     std::int32_t m_nResult = 0;
+    bool m_bConnectGamePort = false;
+    // GAME_PORT_UNMEASURED when no connection was asked for.
+    std::int32_t m_nGamePortTime = GAME_PORT_UNMEASURED;
 
   private:
-    std::int32_t Measure();
+    struct Results {
+        std::int32_t pingTime;
+        std::int32_t gamePortTime;
+    };
+
+    // What a run that measured nothing leaves.
+    Results NoMeasurement() const;
+    void Measure(Results& results);
+    std::int32_t Echo(IPv4Address destination);
     std::int32_t AverageRoundTrip(EchoSession& session, IPv4Address destination);
-    void Finish(std::int32_t result);
+    void Finish(const Results& results);
 
     EchoService& m_echo;
 };

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lists/server_list.h"
+
 // The ping time of a server that answered no echo request; shown as "N/A".
 constexpr std::int32_t PING_UNREACHABLE = 9999;
 
@@ -11,3 +13,20 @@ std::string PingText(std::int32_t pingTime);
 // Reads a ping cell back: "N/A" is unreachable, anything else its leading
 // integer as atoi reads it.
 std::int32_t PingValue(const std::string& text);
+
+// Game port times that are no time: the port refused the connection, or
+// nothing answered it.
+constexpr std::int32_t GAME_PORT_CLOSED = -2;
+constexpr std::int32_t GAME_PORT_NO_ANSWER = -3;
+
+// "" until measured, "Closed" for a refused connection, "N/A" for no
+// answer, otherwise the time in decimal.
+std::string GamePortText(std::int32_t gamePortTime);
+// Reads a game port cell back by the same rule; any other text is its
+// leading integer as atoi reads it.
+std::int32_t GamePortValue(const std::string& text);
+// Whether the game port took the connection: the time is a time.
+inline bool IsGamePortOpen(std::int32_t gamePortTime)
+{
+    return gamePortTime >= 0;
+}

@@ -37,9 +37,20 @@ struct HostLookup {
     int error = 0;
 };
 
+// How a connection to a port ended: taken, refused with a reset, or not
+// answered (no answer in time, an unreachable host, any other error).
+enum class PortOutcome { Accepted, Refused, NoAnswer };
+
+struct PortConnection {
+    PortOutcome outcome = PortOutcome::NoAnswer;
+    // How long the connection took, in whole milliseconds, when accepted.
+    std::uint32_t milliseconds = 0;
+};
+
 using ThreadProc = std::uint32_t (*)(void* parameter);
 
-// ICMP echo, host addresses and worker threads, as the probes need them.
+// ICMP echo, a TCP connection to a port, host addresses and worker threads,
+// as the probes need them.
 class EchoService {
   public:
     virtual ~EchoService() = default;
@@ -51,7 +62,11 @@ class EchoService {
     virtual std::optional<IPv4Address> DottedAddress(const char* text) = 0;
     // Looks the host name up; safe on several threads at once.
     virtual HostLookup LookUpHost(const char* name) = 0;
-    // Starts a thread that runs proc(parameter) at once and ends by itself;
-    // nobody waits for it. False when no thread could be started.
+    // Opens one TCP connection to the port, waiting up to the timeout, and
+    // closes it at once without sending anything.
+    virtual PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port,
+                                         std::int32_t timeoutMs) = 0;
+    // Starts a thread that runs proc(parameter) at once and ends by itself,
+    // on a small stack of its own; nobody waits for it. False when no thread could be started.
     virtual bool StartThread(ThreadProc proc, void* parameter) = 0;
 };

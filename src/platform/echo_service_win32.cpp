@@ -22,6 +22,10 @@ using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_I
 constexpr WORD REQUEST_SIZE = 16;
 constexpr DWORD REPLY_SIZE = 4120;
 constexpr UCHAR ECHO_TTL = 255;
+// A probe needs little beyond its 4 KiB echo reply buffer and the system's
+// resolver and socket calls beneath it. The program's default of 2 MiB per
+// thread would take 200 MiB of a 32-bit address space for a full list.
+constexpr SIZE_T PROBE_STACK_RESERVATION = 256 * 1024;
 
 struct LibraryRelease {
     void operator()(HMODULE module) const { FreeLibrary(module); }
@@ -146,7 +150,8 @@ bool Win32EchoService::StartThread(ThreadProc proc, void* parameter)
     std::unique_ptr<ThreadStart> start(new (std::nothrow) ThreadStart{proc, parameter});
     if (!start)
         return false;
-    HANDLE thread = CreateThread(nullptr, 0, ThreadEntry, start.get(), 0, nullptr);
+    HANDLE thread = CreateThread(nullptr, PROBE_STACK_RESERVATION, ThreadEntry, start.get(),
+                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr)
         return false;
     start.release();

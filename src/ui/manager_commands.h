@@ -6,6 +6,7 @@
 
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
 
 class Clock;
 class CodePage;
@@ -73,4 +74,6 @@ class ManagerCommands {
     // The "Ping" command's guard against repeated presses.
     bool m_bPinging = false;
     std::uint32_t m_dwLastPingEnd = 0;
+    // Outlives every "Ping", so that no host is connected to too often.
+    GamePortMemory m_gamePorts;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "lists/server_list.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int COLUMN_COUNT = 3;
+constexpr int COLUMN_COUNT = SERVER_VIEW_COLUMNS;
 
 using Row = std::array<std::string, COLUMN_COUNT>;
 
@@ -28,8 +29,8 @@ bool ShowsNameAndDescription(const Row& row, const ServerEntry& entry)
            row[COLUMN_DESCRIPTION] == ShownCellText(entry.description);
 }
 
-// The first entry not yet taken that the row shows: one whose ping time
-// matches too if there is one, since rows that look alike may have been
+// The first entry not yet taken that the row shows: one whose times match
+// too if there is one, since rows that look alike may have been
 // sorted apart by their times.
 int EntryOfRow(const Row& row, const CServerList& list, const std::vector<bool>& taken)
 {
@@ -38,12 +39,26 @@ int EntryOfRow(const Row& row, const CServerList& list, const std::vector<bool>&
         const ServerEntry& entry = list.entries[i];
         if (taken[i] || !ShowsNameAndDescription(row, entry))
             continue;
-        if (row[COLUMN_PING] == PingText(entry.pingTime))
+        if (row[COLUMN_PING] == PingText(entry.pingTime) &&
+            row[COLUMN_GAME_PORT] == GamePortText(entry.gamePortTime))
             return i;
         if (sameTexts < 0)
             sameTexts = i;
     }
     return sameTexts;
+}
+
+// First the servers whose game port took the connection, by ping time or,
+// where the echo went unanswered, by the connection's time: the games
+// connect to that port and never use ICMP. Then the others by ping time,
+// "N/A" last.
+std::pair<int, std::int32_t> SortKey(const Row& row)
+{
+    const std::int32_t pingTime = PingValue(row[COLUMN_PING]);
+    const std::int32_t gamePortTime = GamePortValue(row[COLUMN_GAME_PORT]);
+    if (!IsGamePortOpen(gamePortTime))
+        return {1, pingTime};
+    return {0, pingTime == PING_UNREACHABLE ? gamePortTime : pingTime};
 }
 
 } // namespace
@@ -59,7 +74,8 @@ std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const Serve
     std::vector<ServerEntry> servers;
     for (const Row& row : ReadRows(view)) {
         const int index = EntryOfRow(row, list, taken);
-        ServerEntry server{row[COLUMN_SERVER], row[COLUMN_DESCRIPTION], PingValue(row[COLUMN_PING])};
+        ServerEntry server{row[COLUMN_SERVER], row[COLUMN_DESCRIPTION], PingValue(row[COLUMN_PING]),
+                           GamePortValue(row[COLUMN_GAME_PORT])};
         if (index >= 0) {
             taken[index] = true;
             server.serverName = list.entries[index].serverName;
@@ -70,9 +86,11 @@ std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const Serve
     return servers;
 }
 
-int ServerColumnWidth(int windowWidth)
+std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth, int pingWidth,
+                                                        int gamePortWidth)
 {
-    return windowWidth / 3 - 2;
+    const int shared = std::max(clientWidth - scrollBarWidth - pingWidth - gamePortWidth, 0);
+    return {shared / 2, shared - shared / 2, pingWidth, gamePortWidth};
 }
 
 void FillServerView(const CServerList& list, ServerView& view)
@@ -84,10 +102,11 @@ void FillServerView(const CServerList& list, ServerView& view)
         view.InsertRow(i, entry.serverName);
         view.SetCellText(i, COLUMN_DESCRIPTION, entry.description);
         view.SetCellText(i, COLUMN_PING, PingText(entry.pingTime));
+        view.SetCellText(i, COLUMN_GAME_PORT, GamePortText(entry.gamePortTime));
     }
 }
 
-// A stable sort, so rows of equal times keep their order. It works on a
+// A stable sort, so rows of equal keys keep their order. It works on a
 // copy of the rows and writes back only the rows that moved: every row
 // operation on a list view is a message, and moving rows one place at a
 // time through the view costs thousands of them.
@@ -95,9 +114,8 @@ void SortServerViewByPing(ServerView& view)
 {
     const std::vector<Row> rows = ReadRows(view);
     std::vector<Row> sorted = rows;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Row& a, const Row& b) {
-        return PingValue(a[COLUMN_PING]) < PingValue(b[COLUMN_PING]);
-    });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Row& a, const Row& b) { return SortKey(a) < SortKey(b); });
     ServerViewBatch batch(view);
     for (int i = 0; i < static_cast<int>(sorted.size()); ++i) {
         if (sorted[i] == rows[i])

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 class CServerList;
 struct ServerEntry;
 
-enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2 };
+enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2, COLUMN_GAME_PORT = 3 };
 
-// The list view as a table of rows with three text cells. Rows carry no
+// The list view as a table of rows with four text cells. Rows carry no
 // data of their own: only their texts, each up to its first NUL byte.
 class ServerView {
   public:
@@ -46,19 +47,27 @@ class ServerViewBatch {
 // What a cell keeps of a text: the text up to its first NUL byte.
 std::string ShownCellText(const std::string& text);
 
-// The width of each of the three equal columns, from the view's window width.
-int ServerColumnWidth(int windowWidth);
+constexpr int SERVER_VIEW_COLUMNS = 4;
+
+// The widths of the columns across the client width, less room for a
+// vertical scroll bar so that no horizontal one is ever needed: the time
+// columns as wide as given (their titles), the server and its description
+// sharing the rest, the description taking the odd pixel.
+std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth, int pingWidth,
+                                                        int gamePortWidth);
 
 // Rebuilds every row from the list: row i shows entry i.
 void FillServerView(const CServerList& list, ServerView& view);
-// Stable ascending sort of the rows by their ping cells.
+// Stable sort of the rows: the servers whose game port took the connection
+// first, by ping time (by the connection's time where the ping is "N/A"),
+// then the others by ping time.
 void SortServerViewByPing(ServerView& view);
 // The server text of the selected row, at most 127 characters; "" when
 // no row is selected.
 std::string GetSelectedServer(const ServerView& view);
 // The list's servers in the order the view shows them. Each row is matched
 // to the entry it was filled from, so that name and description come back
-// whole, bytes the view cannot hold included; the ping time is the one
-// the row shows. Rows that look alike are matched in list order, and a
+// whole, bytes the view cannot hold included; the times are the ones the
+// row shows. Rows that look alike are matched in list order, and a
 // row that matches no entry is taken from its texts.
 std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const ServerView& view);

@@ -7,8 +7,10 @@ void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
 {
     // One repaint for the whole pass, not one per cell.
     ServerViewBatch batch(m_view);
-    for (const PingResult& result : finished)
+    for (const PingResult& result : finished) {
         m_view.SetCellText(result.server, COLUMN_PING, PingText(result.pingTime));
+        m_view.SetCellText(result.server, COLUMN_GAME_PORT, GamePortText(result.gamePortTime));
+    }
 }
 
 void ServerViewPingReport::Repaint()

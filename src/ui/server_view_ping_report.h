@@ -4,8 +4,8 @@
 
 class ServerView;
 
-// Shows each reported time in the ping cell of the row at its server's
-// position, so row i must show entry i while the command polls. The view
+// Shows each reported server's times in the ping and game port cells of the
+// row at its server's position, so row i must show entry i while the command polls. The view
 // is not sorted here.
 class ServerViewPingReport : public PingReport {
   public:

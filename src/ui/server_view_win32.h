@@ -10,7 +10,7 @@ constexpr COLORREF SERVER_VIEW_BKCOLOR = 0x00E1FFFF;
 class Win32ServerView : public ServerView {
   public:
     void Attach(HWND hwnd) { m_list.Attach(hwnd); }
-    // Three equal columns from the view's width, and the pale colours.
+    // Four columns across the view's width, and the pale colours.
     void SetUpColumns();
 
     int RowCount() const override { return m_list.GetItemCount(); }
@@ -28,5 +28,7 @@ class Win32ServerView : public ServerView {
     void ResumeRedraw() override { m_list.ResumeRedraw(); }
 
   private:
+    int TitleWidth(const char* title) const;
+
     win::ListView m_list;
 };

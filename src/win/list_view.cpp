@@ -50,10 +50,10 @@ std::string ListView::GetItemText(int row, int column) const
     }
 }
 
-RECT ListView::GetWindowRect() const
+RECT ListView::GetClientRect() const
 {
     RECT rect{};
-    ::GetWindowRect(Handle(), &rect);
+    ::GetClientRect(Handle(), &rect);
     return rect;
 }
 

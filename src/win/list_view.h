@@ -21,6 +21,10 @@ class ListView : public Window {
     COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(Handle()); }
     int InsertColumn(int position, const char* title, int format, int width);
     int GetColumnWidth(int column) const { return ListView_GetColumnWidth(Handle(), column); }
+    int GetStringWidth(const char* text) const
+    {
+        return static_cast<int>(SendMessageA(Handle(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+    }
     int GetItemCount() const { return ListView_GetItemCount(Handle()); }
     void DeleteAllItems() { ListView_DeleteAllItems(Handle()); }
     void DeleteItem(int row) { ListView_DeleteItem(Handle(), row); }
@@ -29,7 +33,7 @@ class ListView : public Window {
     std::string GetItemText(int row, int column) const;
     int GetNextItem(int start, UINT flags) const { return ListView_GetNextItem(Handle(), start, flags); }
     void SetItemState(int row, UINT state, UINT mask) { ListView_SetItemState(Handle(), row, state, mask); }
-    RECT GetWindowRect() const;
+    RECT GetClientRect() const;
 };
 
 } // namespace win

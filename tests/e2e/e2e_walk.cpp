@@ -4,9 +4,10 @@
 // test addresses only.
 //
 // Usage: velnor_e2e_walk VELNOR_EXE STANDIN_GAME_EXE SCREENSHOT_FOLDER|-
-//                        [DELAYED_HOST SILENT_HOST]
-// The two hosts are the namespace fixture's: one answers after 20 ms, one
-// never answers. Without them the checks that need them are skipped.
+//                        [DELAYED_HOST SILENT_HOST PORT_ONLY_HOST ANSWERING_HOST]
+// The hosts are the namespace fixture's: one answers echo after 20 ms, one
+// never answers, one takes connections on the game port but ignores echo,
+// one answers both. Without them the checks that need them are skipped.
 
 #include <windows.h>
 
@@ -25,11 +26,11 @@ const char* const STANDIN_RECORD_VARIABLE = "VELNOR_STANDIN_RECORD";
 
 std::optional<WalkSetup> ParseArguments(int argc, char** argv)
 {
-    if (argc != 4 && argc != 6)
+    if (argc != 4 && argc != 8)
         return std::nullopt;
     WalkSetup setup{argv[1], argv[2], argv[3] == std::string("-") ? "" : argv[3], std::nullopt};
-    if (argc == 6)
-        setup.fixture = FixtureHosts{argv[4], argv[5]};
+    if (argc == 8)
+        setup.fixture = FixtureHosts{argv[4], argv[5], argv[6], argv[7]};
     return setup;
 }
 
@@ -86,7 +87,7 @@ int main(int argc, char** argv)
     std::optional<WalkSetup> setup = ParseArguments(argc, argv);
     if (!setup) {
         std::fprintf(stderr, "usage: velnor_e2e_walk VELNOR_EXE STANDIN_GAME_EXE SCREENSHOT_FOLDER|- "
-                             "[DELAYED_HOST SILENT_HOST]\n");
+                             "[DELAYED_HOST SILENT_HOST PORT_ONLY_HOST ANSWERING_HOST]\n");
         return 2;
     }
     WalkReport report;

@@ -35,7 +35,7 @@ std::vector<ViewRow> RemoteListView::Rows() const
 {
     std::vector<ViewRow> rows(static_cast<std::size_t>(RowCount()));
     for (std::size_t row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < static_cast<int>(rows[row].size()); ++column)
             rows[row][column] = CellText(static_cast<int>(row), column);
     return rows;
 }

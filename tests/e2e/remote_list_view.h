@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-// One row of the server view as shown: server, description, ping time.
-using ViewRow = std::array<std::string, 3>;
+// One row of the server view as shown: server, description, ping time,
+// game port.
+using ViewRow = std::array<std::string, 4>;
 
 // A report list view of another process, read and driven with the list
 // view's own messages; the structures they point to are placed in that

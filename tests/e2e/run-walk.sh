@@ -68,7 +68,7 @@ if [ -n "$fixture" ] && [ "$(id -u)" -eq 0 ]; then
   listing=$("$fixture" up "$responder")
   fixture_up=yes
   address_of() { awk -v name="$1" '$1 == name { print $2 }' <<<"$listing"; }
-  hosts=("$(address_of delayed-20)" "$(address_of silent)")
+  hosts=("$(address_of delayed-20)" "$(address_of silent)" "$(address_of port-only)" "$(address_of answering)")
   seed="127.0.0.1;127.0.0.2;$(address_of answering);$(address_of delayed-80)"
 elif [ -n "$fixture" ]; then
   echo "The namespace test hosts need root: the walk runs on loopback alone."

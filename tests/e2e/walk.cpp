@@ -37,7 +37,7 @@ std::string DescribeRows(const std::vector<ViewRow>& rows)
 {
     std::ostringstream text;
     for (const ViewRow& row : rows)
-        text << row[0] << " | " << row[1] << " | " << row[2] << "\n";
+        text << row[0] << " | " << row[1] << " | " << row[2] << " | " << row[3] << "\n";
     return text.str();
 }
 
@@ -46,7 +46,7 @@ std::vector<ViewRow> PublicRows(const std::string& serverList, const std::vector
     std::vector<ViewRow> rows;
     std::istringstream names(serverList);
     for (std::string name; std::getline(names, name, ';');)
-        rows.push_back({name, "Blizz Server", "0"});
+        rows.push_back({name, "Blizz Server", "0", ""});
     rows.insert(rows.end(), gatewayRows.begin(), gatewayRows.end());
     return rows;
 }

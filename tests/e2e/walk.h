@@ -11,10 +11,14 @@
 #include "walk_report.h"
 
 // The hosts of the namespace fixture that the walk puts into its private
-// list: one answers after a short delay, one never answers.
+// list: one answers echo after a short delay and refuses the game port,
+// one never answers, one ignores echo but takes the game's connections,
+// and one answers both.
 struct FixtureHosts {
     std::string delayed;
     std::string silent;
+    std::string portOnly;
+    std::string answering;
 };
 
 // What the walk is given: the programs, where the pictures go, and the

@@ -1,11 +1,12 @@
 #include <algorithm>
-#include <initializer_list>
 
 #include "answer_watch.h"
 #include "machine_state.h"
 #include "res/resource.h"
 #include "walk.h"
 #include "walk_checks.h"
+#include "walk_ping_checks.h"
+#include "walk_servers.h"
 
 namespace {
 
@@ -15,59 +16,17 @@ constexpr DWORD PING_TIMEOUT_MS = 120000;
 // host's is not.
 constexpr DWORD PING_PICTURE_DELAY_MS = 2500;
 constexpr DWORD LAUNCH_TIMEOUT_MS = 30000;
-// The responder of the fixture's delayed host waits this long.
-constexpr int DELAYED_HOST_MS = 20;
-constexpr int PING_TIMEOUT_MS_OF_A_PROBE = 1500;
 // How long the window may take to answer a message while "Ping" runs.
 constexpr double PING_ANSWER_LIMIT_MS = 250;
 // A "Ping" press this soon after the end of the last one is dropped.
 constexpr DWORD PING_DEBOUNCE_MS = 500;
-
-struct PrivateServer {
-    std::string name;
-    std::string description;
-};
-
-// The private servers that the walk adds; "mistyped" is deleted again.
-struct PrivateServers {
-    PrivateServer silent;
-    PrivateServer mistyped;
-    PrivateServer clan;
-};
-
-PrivateServers ServersToAdd(const WalkSetup& setup)
-{
-    if (setup.fixture)
-        return {{setup.fixture->silent, "Old clan server"},
-                {"127.0.0.9", "Mistyped"},
-                {setup.fixture->delayed, "Clan server"}};
-    return {{"127.0.0.3", "Old clan server"}, {"127.0.0.9", "Mistyped"}, {"127.0.0.4", "Clan server"}};
-}
-
-// The file's text as Velnor writes it in text mode: per server the name
-// padded with blanks to 21 characters, the description and CR LF.
-std::string FileOf(std::initializer_list<PrivateServer> servers)
-{
-    std::string text;
-    for (const PrivateServer& server : servers)
-        text += server.name + std::string(21 - server.name.size(), ' ') + server.description + "\r\n";
-    return text;
-}
-
-std::vector<ViewRow> RowsOf(std::initializer_list<PrivateServer> servers)
-{
-    std::vector<ViewRow> rows;
-    for (const PrivateServer& server : servers)
-        rows.push_back({server.name, server.description, "0"});
-    return rows;
-}
 
 // The public list at the first start: "Server List", then the override
 // list's gateway, then the normal list's host that is not shown yet.
 std::vector<ViewRow> FirstPublicRows(const Walk& walk)
 {
     return PublicRows(walk.seededServerList,
-                      {{"127.0.0.8", "Override", "0"}, {"velnor..invalid", "Reserved", "0"}});
+                      {{"127.0.0.8", "Override", "0", ""}, {"velnor..invalid", "Reserved", "0", ""}});
 }
 
 void StartWithThePublicList(Walk& walk, VelnorRun& run)
@@ -108,17 +67,18 @@ void AddServer(Walk& walk, VelnorRun& run, const PrivateServer& server, const st
 
 void AddAndDeleteServers(Walk& walk, VelnorRun& run, const PrivateServers& servers)
 {
-    walk.report.Step("\"Add Server\" three times, then \"Delete Server\"");
+    walk.report.Step("\"Add Server\" six times, then \"Delete Server\"");
     AddServer(walk, run, servers.silent, "02-add-server");
     CheckRows(walk, run.window, RowsOf({servers.silent}), "the first server is shown");
     CheckPrivateFile(walk, FileOf({servers.silent}), "the file holds the first server");
     AddServer(walk, run, servers.mistyped, "");
     CheckPrivateFile(walk, FileOf({servers.silent, servers.mistyped}), "the file holds two servers");
-    AddServer(walk, run, servers.clan, "");
-    CheckRows(walk, run.window, RowsOf({servers.silent, servers.mistyped, servers.clan}),
-              "the three servers are shown in the order added");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.mistyped, servers.clan}),
-                     "the file holds the three servers");
+    for (const PrivateServer& server : {servers.clan, servers.ladder, servers.league, servers.local})
+        AddServer(walk, run, server, "");
+    const std::vector<PrivateServer> added = {servers.silent, servers.mistyped, servers.clan,
+                                              servers.ladder, servers.league,   servers.local};
+    CheckRows(walk, run.window, RowsOf(added), "the six servers are shown in the order added");
+    CheckPrivateFile(walk, FileOf(added), "the file holds the six servers");
 
     run.window.Focus(IDC_SERVER_LIST);
     RemoteListView view = run.window.ListView(IDC_SERVER_LIST);
@@ -126,31 +86,8 @@ void AddAndDeleteServers(Walk& walk, VelnorRun& run, const PrivateServers& serve
     walk.report.Check(view.SelectedRow() == 1, "the second row is selected");
     walk.screenshots.Take("03-private-servers", {run.window.Handle()});
     run.window.Press(IDC_DELETE_SERVER);
-    CheckRows(walk, run.window, RowsOf({servers.silent, servers.clan}), "the selected server is gone");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "and gone from the file");
-}
-
-void CheckMeasuredRows(Walk& walk, const std::vector<ViewRow>& rows, const PrivateServers& servers)
-{
-    std::vector<int> times;
-    for (const ViewRow& row : rows)
-        times.push_back(PingValue(row[2]).value_or(-1));
-    walk.report.Check(std::none_of(times.begin(), times.end(), [](int time) { return time < 0; }),
-                      "every ping cell holds a time or \"N/A\"");
-    walk.report.Check(std::is_sorted(times.begin(), times.end()), "the rows are sorted by ping time");
-    if (!walk.setup.fixture) {
-        walk.report.Skip("a measured delay and a silent host's \"N/A\"", "the namespace fixture is not up");
-        return;
-    }
-    if (!walk.report.Check(rows.size() == 2, "two rows"))
-        return;
-    walk.report.CheckEqual(rows[0][0] + " " + rows[0][1], servers.clan.name + " " + servers.clan.description,
-                           "the answering host comes first, with its description");
-    walk.report.Check(times[0] >= DELAYED_HOST_MS && times[0] < PING_TIMEOUT_MS_OF_A_PROBE,
-                      "its time is measured: " + rows[0][2] + " ms for a host that answers after " +
-                          std::to_string(DELAYED_HOST_MS) + " ms");
-    walk.report.CheckEqual(rows[1][0] + " " + rows[1][2], servers.silent.name + " N/A",
-                           "the silent host comes last and shows \"N/A\"");
+    CheckRows(walk, run.window, RowsOf(Kept(servers)), "the selected server is gone");
+    CheckPrivateFile(walk, FileOf(Kept(servers)), "and gone from the file");
 }
 
 void CheckAnswersThroughout(Walk& walk, const AnswerWatch& watch)
@@ -205,6 +142,7 @@ void Ping(Walk& walk, VelnorRun& run, const PrivateServers& servers)
 {
     walk.report.Step("\"Ping\": every time fills in, the rows end sorted, the window answers");
     const std::vector<ViewRow> rowsBefore = run.window.ListView(IDC_SERVER_LIST).Rows();
+    const Connections connectionsBefore = ConnectionsNow();
     AnswerWatch watch(run.window.Handle());
     PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
     Sleep(PING_PICTURE_DELAY_MS);
@@ -215,10 +153,28 @@ void Ping(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     watch.Stop();
     CheckAnswersThroughout(walk, watch);
     CheckMeasuredRows(walk, run.window.ListView(IDC_SERVER_LIST).Rows(), servers);
+    CheckConnections(walk, connectionsBefore, 1, "each listening host saw one connection to its game port");
     walk.report.Check(run.window.ListView(IDC_SERVER_LIST).SelectedRow() == -1, "no row is selected");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}),
-                     "the file still holds the list in its own order");
+    CheckPrivateFile(walk, FileOf(Kept(servers)), "the file still holds the list in its own order");
     walk.screenshots.Take("05-ping-sorted", {run.window.Handle()});
+}
+
+// Within two minutes of the last connection to a host's game port, "Ping"
+// shows what that connection gave and makes no new one.
+void PingAgain(Walk& walk, VelnorRun& run, const PrivateServers& servers)
+{
+    walk.report.Step("\"Ping\" again at once: no new connection to any game port");
+    const std::vector<ViewRow> first = run.window.ListView(IDC_SERVER_LIST).Rows();
+    const Connections connectionsBefore = ConnectionsNow();
+    Sleep(PING_DEBOUNCE_MS);
+    {
+        PendingPress press(run.window.Item(IDC_PING), PING_TIMEOUT_MS);
+        press.WaitUntilDone(PING_TIMEOUT_MS);
+    }
+    const std::vector<ViewRow> second = run.window.ListView(IDC_SERVER_LIST).Rows();
+    walk.report.CheckEqual(GamePortCells(second, servers), GamePortCells(first, servers),
+                           "every server shows the game port outcome of the first \"Ping\"");
+    CheckConnections(walk, connectionsBefore, 0, "the listening hosts saw no new connection");
 }
 
 // A click given while "Ping" runs waits in the queue: "Blizzard Servers"
@@ -254,7 +210,7 @@ void ClickDuringPing(Walk& walk, VelnorRun& run, const PrivateServers& servers)
                       "then the click is handled");
     CheckRows(walk, run.window, FirstPublicRows(walk),
               "the public list is shown in list order, untouched by the ping");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
+    CheckPrivateFile(walk, FileOf(Kept(servers)), "the private list file is unchanged");
 }
 
 // What the stand-in game wrote when it ran: its working directory first.
@@ -311,7 +267,7 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     walk.report.Check(run.window.IsChecked(IDC_DELETE_BNCACHE), "the box is ticked");
     LaunchStarCraft(walk, run, fastest, "", gateways);
     walk.report.Check(!FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" is gone");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
+    CheckPrivateFile(walk, FileOf(Kept(servers)), "the private list file is unchanged");
 }
 
 } // namespace
@@ -324,6 +280,7 @@ void WalkFirstRun(Walk& walk)
     ShowThePrivateList(walk, run);
     AddAndDeleteServers(walk, run, servers);
     Ping(walk, run, servers);
+    PingAgain(walk, run, servers);
     LaunchTheFastest(walk, run, servers);
     ClickDuringPing(walk, run, servers);
 
@@ -331,5 +288,5 @@ void WalkFirstRun(Walk& walk)
     const std::string serverList = ReadMachineString(CONFIGURATION_KEY, SERVER_LIST_VALUE).value_or("");
     CloseThroughCloseBox(walk, run);
     CheckServerList(walk, serverList, "\"Server List\" is as the launch left it");
-    CheckPrivateFile(walk, FileOf({servers.silent, servers.clan}), "the private list file is unchanged");
+    CheckPrivateFile(walk, FileOf(Kept(servers)), "the private list file is unchanged");
 }

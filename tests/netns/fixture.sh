@@ -4,14 +4,23 @@
 # 198.18.0.0/15 (reserved for benchmarking), so that no echo ever leaves
 # the machine.
 #
-#   fixture.sh up RESPONDER   make the hosts (RESPONDER: velnor-echo-responder)
+#   fixture.sh up RESPONDER   make the hosts (RESPONDER: velnor-echo-responder;
+#                             velnor-port-responder lies beside it)
 #   fixture.sh down           remove them
 #
 # Hosts, one namespace each, listed in /run/velnor-netns/hosts once up:
-#   answering  198.18.1.2  the kernel answers at once
-#   silent     198.18.2.2  never answers (icmp_echo_ignore_all)
-#   delayed-N  198.18.3.2, 198.18.4.2, 198.18.5.2: a responder answers after
-#              N = 0, 20 and 80 ms
+#   answering  198.18.1.2  the kernel answers echo at once; port 6112 takes
+#                          connections
+#   silent     198.18.2.2  answers nothing: echo ignored, and every reply of
+#                          its kernel (a TCP reset too) goes nowhere
+#   delayed-N  198.18.3.2, 198.18.4.2, 198.18.5.2: a responder answers echo
+#              after N = 0, 20 and 80 ms; port 6112 refuses
+#   port-only  198.18.6.2  ignores echo; port 6112 takes connections
+#   port-N     198.18.7.2, 198.18.8.2, 198.18.9.2: an address that the
+#              namespace's kernel does not own; a responder answers each SYN
+#              to port 6112 after N = 0, 20 and 80 ms, and nothing else
+# The listeners on port 6112 keep the number of connections they took in
+# /run/velnor-netns/NAME.connections.
 #
 # Several runs may share the hosts: each "up" counts a user, each "down"
 # removes one, and the last one out removes the hosts. Needs root; without
@@ -25,49 +34,69 @@ LOCK=/run/velnor-netns.lock
 FIXTURE_RANGE=198.18.0.0/15
 SKIPPED=77
 
-# name, subnet number, delay in ms of the responder ("" for the kernel's own answers)
+# name, subnet number, echo ("kernel", "none" or the responder's delay in
+# ms), port 6112 ("closed", "listen", "silent", or "syn-" and the delay in ms)
 HOST_TABLE=(
-  "answering 1 -"
-  "silent 2 none"
-  "delayed-0 3 0"
-  "delayed-20 4 20"
-  "delayed-80 5 80"
+  "answering 1 kernel listen"
+  "silent 2 none silent"
+  "delayed-0 3 0 closed"
+  "delayed-20 4 20 closed"
+  "delayed-80 5 80 closed"
+  "port-only 6 none listen"
+  "port-0 7 none syn-0"
+  "port-20 8 none syn-20"
+  "port-80 9 none syn-80"
 )
 
 namespace_of() { echo "velnor-$1"; }
 link_of() { echo "vn-$1"; }
 
 host_up() {
-  local name=$1 subnet=$2 reply=$3 responder=$4
-  local ns link
+  local name=$1 subnet=$2 echo=$3 port=$4 responder=$5
+  local ns link address=198.18.$subnet.2
+  local port_responder
+  port_responder=$(dirname "$responder")/velnor-port-responder
   ns=$(namespace_of "$name")
   link=$(link_of "$name")
   ip netns add "$ns"
   ip link add "$link" type veth peer name eth0 netns "$ns"
   ip addr add "198.18.$subnet.1/24" dev "$link"
   ip link set "$link" up
-  ip -n "$ns" addr add "198.18.$subnet.2/24" dev eth0
+  # A SYN responder's address is its own, not the kernel's.
+  [ "${port%%-*}" = syn ] || ip -n "$ns" addr add "$address/24" dev eth0
   ip -n "$ns" link set eth0 up
   ip -n "$ns" link set lo up
-  if [ "$reply" != - ]; then
+  if [ "$echo" != kernel ]; then
     ip netns exec "$ns" sysctl -q -w net.ipv4.icmp_echo_ignore_all=1
   fi
-  if [ "$reply" != - ] && [ "$reply" != none ]; then
-    start_responder "$ns" "$reply" "$responder"
+  if [ "$echo" != kernel ] && [ "$echo" != none ]; then
+    start_responder "$ns" echo "$responder" "$echo" "$STATE/$ns-echo.pid"
   fi
-  echo "$name 198.18.$subnet.2" >>"$HOSTS.new"
+  case $port in
+    listen) start_responder "$ns" port "$port_responder" listen "$STATE/$ns-port.pid" "$STATE/$name.connections" ;;
+    # Whatever its kernel answers, a reset included, is routed nowhere.
+    silent) ip -n "$ns" route add blackhole "198.18.$subnet.1/32" ;;
+    syn-*) start_responder "$ns" port "$port_responder" syn "${port#syn-}" "$address" "$STATE/$ns-port.pid" ;;
+  esac
+  echo "$name $address" >>"$HOSTS.new"
 }
 
+# start_responder NAMESPACE ROLE PROGRAM ARGUMENT... READY_FILE [MORE...]:
+# the ready file is the first argument that ends in .pid.
 start_responder() {
-  local ns=$1 delay=$2 responder=$3
-  local ready=$STATE/$ns.pid
+  local ns=$1 role=$2 program=$3
+  shift 3
+  local ready argument
+  for argument in "$@"; do
+    case $argument in *.pid) ready=$argument ;; esac
+  done
   # Without the lock's descriptor: the responder outlives this script.
-  ip netns exec "$ns" "$responder" "$delay" "$ready" </dev/null >/dev/null 2>&1 9>&- &
+  ip netns exec "$ns" "$program" "$@" </dev/null >/dev/null 2>&1 9>&- &
   for _ in $(seq 100); do
     [ -s "$ready" ] && return 0
     sleep 0.05
   done
-  echo "fixture: the responder in $ns did not start" >&2
+  echo "fixture: the $role responder in $ns did not start" >&2
   return 1
 }
 
@@ -81,7 +110,7 @@ stop_responders() {
 }
 
 teardown() {
-  rm -f "$HOSTS" "$HOSTS.new"
+  rm -f "$HOSTS" "$HOSTS.new" "$STATE"/*.connections
   stop_responders
   local entry name
   for entry in "${HOST_TABLE[@]}"; do
@@ -95,7 +124,11 @@ teardown() {
 
 healthy() {
   [ -s "$HOSTS" ] || return 1
-  local pidfile
+  local entry pidfile
+  # Hosts made by another version of this table are not these.
+  for entry in "${HOST_TABLE[@]}"; do
+    grep -q "^${entry%% *} " "$HOSTS" || return 1
+  done
   for pidfile in "$STATE"/*.pid; do
     kill -0 "$(cat "$pidfile")" 2>/dev/null || return 1
   done
@@ -123,6 +156,8 @@ users() { cat "$USERS" 2>/dev/null || echo 0; }
 up() {
   local responder=${1:?usage: fixture.sh up RESPONDER}
   [ -x "$responder" ] || { echo "fixture: no responder at $responder" >&2; exit 1; }
+  [ -x "$(dirname "$responder")/velnor-port-responder" ] ||
+    { echo "fixture: no velnor-port-responder beside $responder" >&2; exit 1; }
   if healthy; then
     echo $(($(users) + 1)) >"$USERS"
   else

@@ -100,6 +100,7 @@ TEST_F(EditCommandsTest, DeleteAfterASortStoresTheShownOrderAndKeepsTheTimes)
     SetPing(0, "N/A");
     SetPing(1, "40");
     SetPing(2, "15");
+    view.rows[0][COLUMN_GAME_PORT] = "Closed";
     SortServerViewByPing(view);
     ASSERT_EQ(ShownServers(), (Names{"127.0.0.12", "127.0.0.11", "127.0.0.10"}));
     view.selected = 1;
@@ -109,7 +110,9 @@ TEST_F(EditCommandsTest, DeleteAfterASortStoresTheShownOrderAndKeepsTheTimes)
     EXPECT_EQ(ShownServers(), (Names{"127.0.0.12", "127.0.0.10"}));
     EXPECT_EQ(view.Column(COLUMN_DESCRIPTION), (Names{"twelve", "ten"}));
     EXPECT_EQ(view.Column(COLUMN_PING), (Names{"15", "N/A"}));
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Names{"", "Closed"}));
     EXPECT_EQ(commands.CurrentList().GetAt(1).pingTime, PING_UNREACHABLE);
+    EXPECT_EQ(commands.CurrentList().GetAt(1).gamePortTime, GAME_PORT_CLOSED);
     EXPECT_EQ(File(), "127.0.0.12           twelve\r\n"
                       "127.0.0.10           ten\r\n");
 }

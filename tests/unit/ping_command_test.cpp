@@ -5,6 +5,7 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
@@ -18,6 +19,8 @@ using Shown = std::vector<std::string>;
 const std::string PRIVATE_LIST_PATH = "C:\\WINDOWS\\VELNOR.INI";
 const IPv4Address ALPHA = FakeEchoService::Address(198, 18, 1, 1);
 const IPv4Address BRAVO = FakeEchoService::Address(198, 18, 1, 2);
+const IPv4Address CHARLIE = FakeEchoService::Address(198, 18, 1, 3);
+const PortConnection REFUSED{PortOutcome::Refused, 0};
 
 // The main window's commands over fakes, the public list holding the
 // servers given; probes run when the clock reaches their time.
@@ -272,6 +275,57 @@ TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
     PressPing();
     EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
     EXPECT_TRUE(echo.sent.empty());
+}
+
+// A host that drops echo requests but takes the game's connections sorts
+// with the playable ones, and one whose game port refuses after them.
+TEST_F(PingCommandTest, SortsServersWhoseGamePortTookTheConnectionFirst)
+{
+    Show("198.18.1.1;198.18.1.2;198.18.1.3;198.18.1.4");
+    echo.ports[ALPHA] = {PortOutcome::Accepted, 3};
+    Answer(BRAVO, 20);
+    echo.ports[BRAVO] = {PortOutcome::Accepted, 25};
+    Answer(CHARLIE, 1);
+    echo.ports[CHARLIE] = REFUSED;
+    PressPing();
+
+    EXPECT_EQ(echo.connections.size(), 4u);
+    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2", "198.18.1.3", "198.18.1.4"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "20", "1", "N/A"}));
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"3", "25", "Closed", "N/A"}));
+    EXPECT_EQ(commands.CurrentList().GetAt(2).gamePortTime, GAME_PORT_CLOSED);
+}
+
+// A host is connected to once in two minutes, however often "Ping" is
+// pressed and whatever the case of its name; meanwhile the outcome of the
+// last connection is shown.
+TEST_F(PingCommandTest, ConnectsToAHostsGamePortOnceInTwoMinutes)
+{
+    Show("198.18.1.1;198.18.1.2");
+    echo.names["Clan.Example"] = ALPHA;
+    echo.names["clan.example"] = ALPHA;
+    echo.ports[ALPHA] = {PortOutcome::Accepted, 7};
+    echo.ports[BRAVO] = REFUSED;
+    files.files[PRIVATE_LIST_PATH] = "Clan.Example first\r\n198.18.1.2 second\r\nclan.example third\r\n";
+    commands.OnPrivateServers();
+    ASSERT_TRUE(PressPing());
+    EXPECT_EQ(echo.connections.size(), 2u) << "one per host";
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"7", "7", "Closed"}));
+    // The outcomes came in at the first pass, one pause before the end.
+    const std::uint32_t outcomesIn = clock.now - PING_POLL_MS;
+
+    echo.ports[ALPHA] = REFUSED;
+    commands.OnPrivateServers();
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"", "", ""})) << "read again, the outcomes are gone";
+    clock.now = outcomesIn + GAME_PORT_INTERVAL_MS - 1;
+    ASSERT_TRUE(PressPing());
+    EXPECT_EQ(echo.connections.size(), 2u);
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"7", "7", "Closed"})) << "as remembered";
+
+    clock.now += PING_DEBOUNCE_MS;
+    ASSERT_TRUE(PressPing());
+    EXPECT_EQ(echo.connections.size(), 4u);
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"Closed", "Closed", "Closed"}));
 }
 
 } // namespace

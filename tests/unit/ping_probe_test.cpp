@@ -30,6 +30,76 @@ struct PingProbeTest : ::testing::Test {
     CPingProbe probe{echo};
 };
 
+// One connection to the game port after the echoes, whatever they gave;
+// each outcome becomes its game port time.
+TEST_F(PingProbeTest, ConnectsOnceToTheGamePortAfterTheEchoesWhenAsked)
+{
+    struct Row {
+        PortConnection connection;
+        std::int32_t gamePortTime;
+    };
+    const Row rows[] = {{{PortOutcome::Accepted, 17}, 17},
+                        {{PortOutcome::Accepted, 0}, 0},
+                        {{PortOutcome::Refused, 0}, GAME_PORT_CLOSED},
+                        {{PortOutcome::NoAnswer, 0}, GAME_PORT_NO_ANSWER}};
+    probe.m_bConnectGamePort = true;
+    for (const Row& row : rows) {
+        echo.ports[SERVER] = row.connection;
+        echo.connections.clear();
+        echo.sent.clear();
+        Script(SERVER, {FakeEchoService::Answer(30)});
+        size_t connectionsAtSessionClose = 1;
+        echo.onSessionClosed = [&] { connectionsAtSessionClose = echo.connections.size(); };
+        Measure();
+        EXPECT_EQ(probe.m_nResult, 30);
+        ASSERT_EQ(echo.connections.size(), 1u);
+        EXPECT_EQ(connectionsAtSessionClose, 0u) << "the ICMP session is closed before the connection";
+        EXPECT_EQ(echo.sent.size(), 3u);
+        EXPECT_EQ(echo.connections[0].destination, SERVER);
+        EXPECT_EQ(echo.connections[0].port, 6112);
+        EXPECT_EQ(echo.connections[0].timeoutMs, 2000);
+        EXPECT_EQ(probe.m_nGamePortTime, row.gamePortTime);
+    }
+}
+
+TEST_F(PingProbeTest, ConnectsNowhereUnlessAskedAndLeavesTheGamePortUnmeasured)
+{
+    echo.ports[SERVER] = {PortOutcome::Accepted, 5};
+    Measure();
+    EXPECT_TRUE(echo.connections.empty());
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_UNMEASURED);
+}
+
+// Under Wine without the right to send ICMP, the connection still tells.
+TEST_F(PingProbeTest, ConnectsToTheGamePortAlsoWithoutIcmp)
+{
+    echo.icmpAvailable = false;
+    echo.ports[SERVER] = {PortOutcome::Accepted, 9};
+    probe.m_bConnectGamePort = true;
+    Measure();
+    EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
+    EXPECT_EQ(probe.m_nGamePortTime, 9);
+}
+
+TEST_F(PingProbeTest, AGamePortThatCannotBeTriedHasNoAnswer)
+{
+    probe.m_bConnectGamePort = true;
+    probe.m_pszHost = "nowhere.invalid";
+    Measure();
+    EXPECT_TRUE(echo.connections.empty()) << "address 0 is no server";
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+
+    probe.m_pszHost = "198.18.1.2";
+    echo.echoThrows = true;
+    Measure();
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+
+    echo.threadsAvailable = false;
+    probe.Start();
+    EXPECT_EQ(probe.m_bBusy.load(), 0);
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+}
+
 TEST_F(PingProbeTest, StartsWithItsDefaults)
 {
     CPingProbe fresh(echo);
@@ -39,6 +109,8 @@ TEST_F(PingProbeTest, StartsWithItsDefaults)
     EXPECT_EQ(fresh.m_nAttempts, 3);
     EXPECT_EQ(fresh.m_pszHost, nullptr);
     EXPECT_EQ(fresh.m_strError, "");
+    EXPECT_FALSE(fresh.m_bConnectGamePort);
+    EXPECT_EQ(fresh.m_nGamePortTime, GAME_PORT_UNMEASURED);
 }
 
 TEST_F(PingProbeTest, AveragesTheAnsweredAttemptsDroppingTheFraction)
@@ -206,6 +278,25 @@ TEST(PingText, ReadsBackByTheAtoiRule)
     EXPECT_EQ(PingValue(""), 0);
     EXPECT_EQ(PingValue("99999999999999999999"), INT32_MAX);
     EXPECT_EQ(PingValue("-99999999999999999999"), INT32_MIN);
+}
+
+TEST(PingText, ShowsAndReadsBackTheGamePortOutcome)
+{
+    struct Row {
+        std::int32_t gamePortTime;
+        const char* text;
+    };
+    const Row rows[] = {{GAME_PORT_UNMEASURED, ""},
+                        {GAME_PORT_CLOSED, "Closed"},
+                        {GAME_PORT_NO_ANSWER, "N/A"},
+                        {0, "0"},
+                        {1999, "1999"}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(GamePortText(row.gamePortTime), row.text);
+        EXPECT_EQ(GamePortValue(row.text), row.gamePortTime) << row.text;
+    }
+    EXPECT_EQ(GamePortValue("closed"), 0) << "the texts are compared exactly";
+    EXPECT_EQ(GamePortValue("12 ms"), 12);
 }
 
 } // namespace

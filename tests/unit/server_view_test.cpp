@@ -16,27 +16,41 @@ FakeServerView ViewWithPings(const std::vector<std::string>& pings)
     return view;
 }
 
-TEST(ServerView, ColumnWidthIsAThirdOfTheWindowLessTwo)
+// Rows named s0, s1, ... holding the given ping and game port texts.
+FakeServerView ViewWithTimes(const std::vector<std::pair<std::string, std::string>>& times)
 {
-    EXPECT_EQ(ServerColumnWidth(377), 123);
-    EXPECT_EQ(ServerColumnWidth(375), 123);
-    EXPECT_EQ(ServerColumnWidth(3), -1);
+    FakeServerView view;
+    for (size_t i = 0; i < times.size(); ++i)
+        view.rows.push_back(
+            {"s" + std::to_string(i), "d" + std::to_string(i), times[i].first, times[i].second});
+    return view;
+}
+
+using Widths = std::array<int, SERVER_VIEW_COLUMNS>;
+
+TEST(ServerView, NamesShareTheClientWidthLeftByTheTimesAndAScrollBar)
+{
+    EXPECT_EQ(ServerColumnWidths(369, 17, 80, 84), (Widths{94, 94, 80, 84}));
+    EXPECT_EQ(ServerColumnWidths(370, 17, 80, 84), (Widths{94, 95, 80, 84}));
+    EXPECT_EQ(ServerColumnWidths(150, 17, 80, 84), (Widths{0, 0, 80, 84}));
 }
 
 TEST(ServerView, FillShowsEachEntryInListOrderAndReplacesOldRows)
 {
     CServerList list;
     list.Add({"alpha", "first", 0});
-    list.Add({"beta", "second", PING_UNREACHABLE});
-    list.Add({"gamma", "", 35});
-    FakeServerView view = ViewWithPings({"1", "2", "3", "4"});
+    list.Add({"beta", "second", PING_UNREACHABLE, GAME_PORT_NO_ANSWER});
+    list.Add({"gamma", "", 35, GAME_PORT_CLOSED});
+    list.Add({"delta", "", PING_UNREACHABLE, 0});
+    FakeServerView view = ViewWithPings({"1", "2", "3", "4", "5"});
 
     FillServerView(list, view);
 
-    ASSERT_EQ(view.RowCount(), 3);
-    EXPECT_EQ(view.rows[0], (FakeServerView::Row{"alpha", "first", "0"}));
-    EXPECT_EQ(view.rows[1], (FakeServerView::Row{"beta", "second", "N/A"}));
-    EXPECT_EQ(view.rows[2], (FakeServerView::Row{"gamma", "", "35"}));
+    ASSERT_EQ(view.RowCount(), 4);
+    EXPECT_EQ(view.rows[0], (FakeServerView::Row{"alpha", "first", "0", ""}));
+    EXPECT_EQ(view.rows[1], (FakeServerView::Row{"beta", "second", "N/A", "N/A"}));
+    EXPECT_EQ(view.rows[2], (FakeServerView::Row{"gamma", "", "35", "Closed"}));
+    EXPECT_EQ(view.rows[3], (FakeServerView::Row{"delta", "", "N/A", "0"}));
     EXPECT_EQ(view.repaints, 0);
 }
 
@@ -65,6 +79,25 @@ TEST(ServerView, SortIsStableAscendingWithNAAsUnreachable)
     EXPECT_EQ(view.Column(COLUMN_SERVER), (std::vector<std::string>{"s2", "s0", "s3", "s1"}));
     EXPECT_EQ(view.Column(COLUMN_PING), (std::vector<std::string>{"35", "120", "120", "N/A"}));
     EXPECT_EQ(view.Column(COLUMN_DESCRIPTION), (std::vector<std::string>{"d2", "d0", "d3", "d1"}));
+}
+
+// Servers whose game port took the connection come first, by ping time or,
+// where that is "N/A", by the connection's time; then the rest by ping time.
+TEST(ServerView, SortPutsOpenGamePortsFirstThenTheRestByPingTime)
+{
+    FakeServerView view = ViewWithTimes({{"N/A", "12"},
+                                         {"30", "5"},
+                                         {"3", "Closed"},
+                                         {"N/A", "N/A"},
+                                         {"8", "40"},
+                                         {"1", "N/A"},
+                                         {"12", "0"},
+                                         {"0", ""}});
+    SortServerViewByPing(view);
+    EXPECT_EQ(view.Column(COLUMN_SERVER),
+              (std::vector<std::string>{"s4", "s0", "s6", "s1", "s7", "s5", "s2", "s3"}));
+    EXPECT_EQ(view.Column(COLUMN_GAME_PORT),
+              (std::vector<std::string>{"40", "12", "0", "5", "", "N/A", "Closed", "N/A"}));
 }
 
 TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrderWithoutWriting)
@@ -112,7 +145,7 @@ TEST(ServerView, SortOfAReversedFullViewEndsAscendingWritingEachRowOnce)
         ASSERT_EQ(view.CellText(i, COLUMN_PING), std::to_string(i + 1));
     // Each row of the view is written once at most: a list view pays a
     // message for every cell it is handed.
-    EXPECT_LE(view.cellWrites, 3 * MAX_SERVERS);
+    EXPECT_LE(view.cellWrites, SERVER_VIEW_COLUMNS * MAX_SERVERS);
     EXPECT_EQ(view.rowInsertsAndDeletes, 0);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/server_list.h"
 #include "no_echo_service.h"
 #include "res/resource.h"
 #include "test_registry.h"
@@ -121,14 +122,17 @@ TEST_F(MainDialog, ControlsFollowEachOtherInTabOrder)
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(MainDialog, ServerViewHasThreeEqualColumnsAndPaleColours)
+// The columns leave room for a vertical scroll bar, so that a full list
+// never needs a horizontal one; the time columns fit their titles, and the
+// names share the rest.
+TEST_F(MainDialog, ServerViewHasFourColumnsAcrossItsWidthAndPaleColours)
 {
     HWND list = Item(IDC_SERVER_LIST);
-    RECT rect;
-    GetWindowRect(list, &rect);
-    int width = (rect.right - rect.left) / 3 - 2;
-    const char* titles[] = {"Server", "Description", "Ping Time (ms)"};
-    for (int column = 0; column < 3; ++column) {
+    RECT client;
+    GetClientRect(list, &client);
+    const char* titles[] = {"Server", "Description", "Ping Time (ms)", "Game Port (ms)"};
+    int widths[4] = {};
+    for (int column = 0; column < 4; ++column) {
         char title[64] = "";
         LVCOLUMNA info{};
         info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -136,9 +140,25 @@ TEST_F(MainDialog, ServerViewHasThreeEqualColumnsAndPaleColours)
         info.cchTextMax = sizeof title;
         ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
         EXPECT_STREQ(title, titles[column]);
-        EXPECT_EQ(info.cx, width);
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+        widths[column] = info.cx;
     }
+    EXPECT_EQ(widths[0] + widths[1] + widths[2] + widths[3], client.right - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_LE(widths[1] - widths[0], 1);
+    for (int column : {COLUMN_PING, COLUMN_GAME_PORT}) {
+        const auto textWidth =
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(titles[column]));
+        // The header draws a title three edges in from each side.
+        EXPECT_GE(widths[column], textWidth + 6 * GetSystemMetrics(SM_CXEDGE)) << titles[column];
+    }
+    Win32ServerView view;
+    view.Attach(list);
+    for (int row = 0; row < MAX_SERVERS; ++row) {
+        view.InsertRow(row, "127.0.0." + std::to_string(row + 1));
+        view.SetCellText(row, COLUMN_GAME_PORT, "Closed");
+    }
+    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) << "no horizontal scroll bar";
+    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
     EXPECT_EQ(ListView_GetBkColor(list), SERVER_VIEW_BKCOLOR);
     EXPECT_EQ(ListView_GetTextBkColor(list), SERVER_VIEW_BKCOLOR);
 }

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
@@ -49,6 +50,15 @@ std::string FixtureHost(const std::string& name)
 
 const char* const NO_FIXTURE =
     "the namespace test hosts are not up: they need root (tests/netns/fixture.sh up)";
+
+// How many connections the fixture's listener on the host's game port took.
+int ConnectionsTaken(const std::string& name)
+{
+    std::ifstream count("Z:\\run\\velnor-netns\\" + name + ".connections");
+    int taken = -1;
+    count >> taken;
+    return taken;
+}
 
 bool IsDecimal(const std::string& text)
 {
@@ -142,6 +152,34 @@ TEST_F(RealPing, ManyProbesAtOnceEachGetTheirOwnAnswer)
             Sleep(10);
         EXPECT_NE(started.m_nResult, PING_UNREACHABLE) << started.m_pszHost;
     }
+}
+
+// One real connection for each outcome: taken by the fixture's listener,
+// refused by loopback, unanswered by the silent host.
+TEST_F(RealPing, TheGamePortGivesATimeClosedOrNoAnswer)
+{
+    const std::string portOnly = FixtureHost("port-only");
+    const std::string silent = FixtureHost("silent");
+    if (portOnly.empty())
+        GTEST_SKIP() << NO_FIXTURE;
+    probe.m_bConnectGamePort = true;
+    const int takenBefore = ConnectionsTaken("port-only");
+    Probe(portOnly.c_str());
+    EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE) << "the host ignores echo requests";
+    EXPECT_GE(probe.m_nGamePortTime, 0);
+    EXPECT_LT(probe.m_nGamePortTime, GAME_PORT_TIMEOUT_MS);
+    for (int waited = 0; ConnectionsTaken("port-only") == takenBefore && waited < 100; ++waited)
+        Sleep(10);
+    EXPECT_EQ(ConnectionsTaken("port-only"), takenBefore + 1);
+
+    Probe("127.0.0.1");
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_CLOSED);
+
+    const DWORD start = GetTickCount();
+    Probe(silent.c_str());
+    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+    EXPECT_GE(GetTickCount() - start,
+              static_cast<DWORD>(PING_ATTEMPTS * PING_TIMEOUT_MS + GAME_PORT_TIMEOUT_MS - 100));
 }
 
 // A file named ICMP.DLL beside the program, copied there for one test.
@@ -258,8 +296,10 @@ TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
     ASSERT_EQ(view.RowCount(), 2);
     EXPECT_EQ(view.CellText(0, COLUMN_SERVER), "127.0.0.1");
     EXPECT_TRUE(IsDecimal(view.CellText(0, COLUMN_PING)));
+    EXPECT_EQ(view.CellText(0, COLUMN_GAME_PORT), "Closed");
     EXPECT_EQ(view.CellText(1, COLUMN_SERVER), silent);
     EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
+    EXPECT_EQ(view.CellText(1, COLUMN_GAME_PORT), "N/A");
 }
 
 TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
@@ -275,7 +315,8 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     Win32Clock clock;
     Win32WorkIndicator progress;
     ServerViewPingReport report(view);
-    PingAll(list, report, clock, echo, progress);
+    GamePortMemory gamePorts;
+    PingAll(list, report, clock, echo, progress, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

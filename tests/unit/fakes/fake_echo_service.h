@@ -26,6 +26,11 @@ class FakeEchoService : public EchoService {
         IPv4Address destination;
         std::int32_t timeoutMs;
     };
+    struct Connection {
+        IPv4Address destination;
+        std::uint16_t port;
+        std::int32_t timeoutMs;
+    };
 
     explicit FakeEchoService(Clock* clock = nullptr) : clock_(clock) {}
 
@@ -63,6 +68,12 @@ class FakeEchoService : public EchoService {
             return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
         return {HostLookupStatus::Resolved, it->second, 0};
     }
+    PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port, std::int32_t timeoutMs) override
+    {
+        connections.push_back({destination, port, timeoutMs});
+        auto it = ports.find(destination);
+        return it == ports.end() ? PortConnection{} : it->second;
+    }
     bool StartThread(ThreadProc proc, void* parameter) override
     {
         if (!threadsAvailable)
@@ -97,6 +108,8 @@ class FakeEchoService : public EchoService {
     // the script goes unanswered.
     std::map<IPv4Address, std::deque<EchoReply>> replies;
     std::map<std::string, IPv4Address> names;
+    // What a connection to each destination gives; no answer when not given.
+    std::map<IPv4Address, PortConnection> ports;
     // How long after its start the n-th thread runs, on the clock; 0 when
     // not given.
     std::vector<std::uint32_t> runDelays;
@@ -108,6 +121,7 @@ class FakeEchoService : public EchoService {
     int resolverStartError = 0;
 
     std::vector<Echo> sent;
+    std::vector<Connection> connections;
     std::vector<std::string> lookups;
     std::vector<std::uint32_t> exitCodes;
     int sessionsOpened = 0;

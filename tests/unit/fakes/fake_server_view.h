@@ -11,7 +11,7 @@
 // keeps its text only up to the first NUL byte.
 class FakeServerView : public ServerView {
   public:
-    using Row = std::array<std::string, 3>;
+    using Row = std::array<std::string, SERVER_VIEW_COLUMNS>;
 
     int RowCount() const override { return static_cast<int>(rows.size()); }
     std::string CellText(int row, int column) const override { return rows.at(row).at(column); }
@@ -25,7 +25,7 @@ class FakeServerView : public ServerView {
     {
         NoteChange();
         ++rowInsertsAndDeletes;
-        rows.insert(rows.begin() + row, Row{ShownCellText(serverText), "", ""});
+        rows.insert(rows.begin() + row, Row{ShownCellText(serverText)});
     }
     void DeleteRow(int row) override
     {

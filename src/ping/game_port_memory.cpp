@@ -1,0 +1,28 @@
+#include "ping/game_port_memory.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ping/ping_schedule.h"
+
+std::optional<std::int32_t> GamePortMemory::Recent(const std::string& host, std::uint32_t now) const
+{
+    auto found = m_connections.find(HostKey(host));
+    // Unsigned arithmetic gives the true elapsed time across a wrap of the tick.
+    if (found == m_connections.end() || now - found->second.tick >= GAME_PORT_INTERVAL_MS)
+        return std::nullopt;
+    return found->second.gamePortTime;
+}
+
+void GamePortMemory::Remember(const std::string& host, std::int32_t gamePortTime, std::uint32_t now)
+{
+    m_connections[HostKey(host)] = {gamePortTime, now};
+}
+
+std::string HostKey(const std::string& host)
+{
+    std::string key = host;
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return key;
+}
