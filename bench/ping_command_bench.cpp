@@ -140,10 +140,10 @@ int main(int argc, char** argv)
     FillServerView(list, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    ServerViewPingReport report(rows);
+    ServerViewPingReport report(rows, progress);
     // Loopback's ports were connected to by the press: their outcomes are remembered.
     GamePortMemory gamePorts;
-    const Figures schedule = Measure([&] { PingAll(list, report, clock, echo, progress, gamePorts); });
+    const Figures schedule = Measure([&] { PingAll(list, report, clock, echo, gamePorts); });
     std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu, RowsWithATime(rows));
     WSACleanup();
     return 0;

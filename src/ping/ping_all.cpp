@@ -8,7 +8,6 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
-#include "platform/work_indicator.h"
 
 namespace {
 
@@ -65,7 +64,7 @@ int FinishedProbes(const ProbeTable& probes, int count)
 }
 
 void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePortSource>& sources,
-                 Clock& clock, WorkIndicator& progress)
+                 Clock& clock, PingReport& report)
 {
     const int count = list.GetUpperBound() + 1;
     for (int i = 0; i < count; ++i) {
@@ -77,7 +76,7 @@ void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePo
         probe.m_bConnectGamePort = sources[i].probe == i;
         probe.Start();
         clock.Sleep(PROBE_START_GAP_MS);
-        progress.ShowProgress(FinishedProbes(probes, i + 1), count);
+        report.ShowProgress(FinishedProbes(probes, i + 1), count);
     }
 }
 
@@ -115,18 +114,18 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
 
 } // namespace
 
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo, WorkIndicator& progress,
+void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo,
              GamePortMemory& gamePorts)
 {
     ProbeTable probes = MakeProbes(list, echo);
     std::vector<GamePortSource> sources = PlanGamePorts(list, gamePorts, clock.TickCount());
-    StartProbes(list, probes, sources, clock, progress);
+    StartProbes(list, probes, sources, clock, report);
     const int count = static_cast<int>(probes.size());
     bool anyBusy;
     do {
         const int finished = CollectResults(list, probes, sources, gamePorts, clock.TickCount(), report);
         anyBusy = finished < count;
-        progress.ShowProgress(finished, count);
+        report.ShowProgress(finished, count);
         clock.Sleep(PING_POLL_MS);
         report.Repaint();
     } while (anyBusy);

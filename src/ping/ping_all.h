@@ -7,7 +7,6 @@ class CServerList;
 class Clock;
 class EchoService;
 class GamePortMemory;
-class WorkIndicator;
 
 // A finished server's times and its position in the list.
 struct PingResult {
@@ -26,16 +25,18 @@ class PingReport {
     // Shows at once what the passes changed: the message loop does not run
     // while the command polls.
     virtual void Repaint() = 0;
+    // finished of total servers are done.
+    virtual void ShowProgress(int finished, int total) = 0;
 };
 
 // Measures every server of the list with a probe of its own, started one
 // by one, and polls them until all are idle: each done server's times go
 // into its entry and are reported after every pass, followed by a repaint
-// after the pass's pause. The share of servers done is shown after every
+// after the pass's pause. The share of servers done is reported after every
 // start and every pass.
 //
 // One probe per host connects to the game port, unless the memory holds an
 // outcome for that host from less than the interval ago, which is then the
 // outcome shown; each new connection is remembered.
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo, WorkIndicator& progress,
+void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo,
              GamePortMemory& gamePorts);

@@ -19,8 +19,8 @@ void ManagerCommands::OnPing()
     FillServerView(*m_currentList, m_platform.view);
     m_platform.view.Repaint();
     SavePrivateListIfCurrent();
-    ServerViewPingReport report(m_platform.view);
-    PingAll(*m_currentList, report, m_platform.clock, m_platform.echo, m_platform.work, m_gamePorts);
+    ServerViewPingReport report(m_platform.view, m_platform.work);
+    PingAll(*m_currentList, report, m_platform.clock, m_platform.echo, m_gamePorts);
     SortServerViewByPing(m_platform.view);
     m_platform.work.EndWork();
     m_bPinging = false;

@@ -1,6 +1,7 @@
 #include "ui/server_view_ping_report.h"
 
 #include "ping/ping_time.h"
+#include "platform/work_indicator.h"
 #include "ui/server_view.h"
 
 void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
@@ -16,4 +17,9 @@ void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
 void ServerViewPingReport::Repaint()
 {
     m_view.Repaint();
+}
+
+void ServerViewPingReport::ShowProgress(int finished, int total)
+{
+    m_work.ShowProgress(finished, total);
 }

@@ -314,9 +314,9 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     FillServerView(list, view);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    ServerViewPingReport report(view);
+    ServerViewPingReport report(view, progress);
     GamePortMemory gamePorts;
-    PingAll(list, report, clock, echo, progress, gamePorts);
+    PingAll(list, report, clock, echo, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);
