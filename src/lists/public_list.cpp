@@ -1,8 +1,5 @@
 #include "lists/public_list.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/default_server_list.h"
@@ -53,17 +50,10 @@ std::vector<Gateway> GatewaysIn(const RegistryRead& read, const CodePage& codePa
     return gateways;
 }
 
-// Host names are the same whatever their case, as the clients match them.
-bool SameHost(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 bool IsListed(const CServerList& list, const std::string& host)
 {
     for (int i = 0; i <= list.GetUpperBound(); ++i)
-        if (SameHost(list.GetAt(i).serverName, host))
+        if (HostKey(list.GetAt(i).serverName) == HostKey(host))
             return true;
     return false;
 }

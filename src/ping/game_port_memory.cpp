@@ -1,8 +1,6 @@
 #include "ping/game_port_memory.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "lists/server_list.h"
 #include "ping/ping_schedule.h"
 
 std::optional<std::int32_t> GamePortMemory::Recent(const std::string& host, std::uint32_t now) const
@@ -17,12 +15,4 @@ std::optional<std::int32_t> GamePortMemory::Recent(const std::string& host, std:
 void GamePortMemory::Remember(const std::string& host, std::int32_t gamePortTime, std::uint32_t now)
 {
     m_connections[HostKey(host)] = {gamePortTime, now};
-}
-
-std::string HostKey(const std::string& host)
-{
-    std::string key = host;
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return key;
 }

@@ -23,6 +23,3 @@ class GamePortMemory {
     };
     std::map<std::string, Connection> m_connections;
 };
-
-// Host names equal but for case name one host: the same key.
-std::string HostKey(const std::string& host);
