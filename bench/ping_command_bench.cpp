@@ -116,9 +116,9 @@ int main(int argc, char** argv)
     WSADATA data;
     if (WSAStartup(WINSOCK_1_1, &data) != 0 || !SeedServerList(LoopbackList(count)))
         return 1;
-    Win32Platform platform;
+    OperatingSystem system;
     Win32EchoService echo;
-    CManagerDlg dialog(platform, echo);
+    CManagerDlg dialog(system, echo);
     if (dialog.Create() == nullptr)
         return 1;
     Win32ServerView view;

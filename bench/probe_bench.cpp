@@ -30,13 +30,13 @@ void ProbeOnce(Win32EchoService& echo, bool gamePort, int round, const char* hos
     probe.m_pszHost = host;
     probe.m_nTimeout = PING_TIMEOUT_MS;
     probe.m_nAttempts = gamePort ? 0 : PING_ATTEMPTS;
-    probe.m_bConnectGamePort = gamePort;
+    probe.m_connectGamePort = gamePort;
     DWORD start = GetTickCount();
     probe.Start();
     while (probe.m_bBusy.load(std::memory_order_acquire) != 0)
         Sleep(1);
     const std::string result =
-        gamePort ? GamePortText(probe.m_nGamePortTime) : std::to_string(probe.m_nResult);
+        gamePort ? GamePortText(probe.m_gamePortTime) : std::to_string(probe.m_nResult);
     std::printf("%d %s %s %lu\n", round, host, result.c_str(), GetTickCount() - start);
 }
 

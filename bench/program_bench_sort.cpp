@@ -64,9 +64,9 @@ void TimeOneSort(Win32ServerView& view, HWND list, const std::string& order, Sor
 
 std::vector<SortTimes> SortTimesOf100Rows(int rounds)
 {
-    Win32Platform platform;
+    OperatingSystem system;
     Win32EchoService echo;
-    CManagerDlg dialog(platform, echo);
+    CManagerDlg dialog(system, echo);
     dialog.Create();
     RunPendingMessages();
     const HWND list = dialog.Item(IDC_SERVER_LIST);

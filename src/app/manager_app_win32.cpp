@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/echo_service_win32.h"
-#include "platform/platform_win32.h"
+#include "platform/operating_system_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
@@ -41,9 +41,9 @@ bool CManagerApp::InitInstance()
     InitCommonControlsEx(&controls);
 
     // Every concrete part is made here and lent to the window.
-    Win32Platform platform;
+    OperatingSystem system;
     Win32EchoService echo;
-    CManagerDlg dialog(platform, echo);
+    CManagerDlg dialog(system, echo);
     dialog.DoModal();
     return false;
 }

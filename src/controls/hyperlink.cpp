@@ -41,29 +41,29 @@ const char* KnownErrorMessage(int code)
 }
 
 // When the fallback cannot be built, the shell's own code is the answer.
-int OpenWithShellElseAssociation(const std::string& target, int showCommand, const LinkPlatform& platform)
+int OpenWithShellElseAssociation(const std::string& target, int showCommand, const LinkOpeners& openers)
 {
-    const int shellResult = platform.shell.Execute("open", target, "", "", showCommand);
+    const int shellResult = openers.shell.Execute("open", target, "", "", showCommand);
     if (ShellSucceeded(shellResult))
         return shellResult;
-    const auto documentType = platform.associations.ReadKeyDefaultValue(".htm");
+    const auto documentType = openers.associations.ReadKeyDefaultValue(".htm");
     if (!documentType)
         return shellResult;
     const auto openCommand =
-        platform.associations.ReadKeyDefaultValue(*documentType + "\\shell\\open\\command");
+        openers.associations.ReadKeyDefaultValue(*documentType + "\\shell\\open\\command");
     if (!openCommand)
         return shellResult;
-    const auto commandLine = BuildOpenCommand(*openCommand, target, platform.isLeadByte);
+    const auto commandLine = BuildOpenCommand(*openCommand, target, openers.isLeadByte);
     if (!commandLine)
         return shellResult;
-    return platform.shell.StartCommandLine(*commandLine, showCommand);
+    return openers.shell.StartCommandLine(*commandLine, showCommand);
 }
 
 } // namespace
 
-LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform)
+LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkOpeners& openers)
 {
-    const int code = OpenWithShellElseAssociation(target, showCommand, platform);
+    const int code = OpenWithShellElseAssociation(target, showCommand, openers);
     return {code, ShellSucceeded(code) ? "" : OpenErrorText(code)};
 }
 

@@ -7,8 +7,9 @@
 
 class FileAssociations;
 
-// What opening a link reaches of the platform.
-struct LinkPlatform {
+// The two ways a link is opened: the shell, and else the open command
+// that the file associations hold for ".htm" documents, split by lead bytes.
+struct LinkOpeners {
     Shell& shell;
     FileAssociations& associations;
     LeadBytePredicate isLeadByte;
@@ -27,7 +28,7 @@ struct LinkOpening {
 
 // Opens the target through the shell's "open" verb, else with the open
 // command registered for ".htm" documents.
-LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkPlatform& platform);
+LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkOpeners& openers);
 
 // The text that explains why a link could not be opened.
 std::string OpenErrorText(int code);

@@ -73,7 +73,7 @@ void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePo
         probe.m_pszHost = list.entries[i].serverName.c_str();
         probe.m_nTimeout = PING_TIMEOUT_MS;
         probe.m_nAttempts = PING_ATTEMPTS;
-        probe.m_bConnectGamePort = sources[i].probe == i;
+        probe.m_connectGamePort = sources[i].probe == i;
         probe.Start();
         clock.Sleep(PROBE_START_GAP_MS);
         report.ShowProgress(FinishedProbes(probes, i + 1), count);
@@ -99,7 +99,7 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
         if (!IsDone(probes, source, i))
             continue;
         const std::int32_t gamePortTime =
-            source.probe < 0 ? source.remembered : probes[source.probe].m_nGamePortTime;
+            source.probe < 0 ? source.remembered : probes[source.probe].m_gamePortTime;
         if (source.probe == i && !source.stored) {
             memory.Remember(list.entries[i].serverName, gamePortTime, now);
             source.stored = true;

@@ -29,7 +29,7 @@ std::int32_t GamePortTimeOf(const PortConnection& connection)
 void CPingProbe::Start()
 {
     m_nResult = 0;
-    m_nGamePortTime = GAME_PORT_UNMEASURED;
+    m_gamePortTime = GAME_PORT_UNMEASURED;
     m_strError.clear();
     // Busy before the worker exists, so that no poll sees a started probe
     // as idle before its result is in.
@@ -85,7 +85,7 @@ void CPingProbe::Measure(Results& results)
     results.pingTime = Echo(destination);
     // After the echoes, which it would otherwise delay; a connection needs
     // no ICMP, so it is made also where echo cannot be used.
-    if (m_bConnectGamePort)
+    if (m_connectGamePort)
         results.gamePortTime =
             GamePortTimeOf(m_echo.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
 }
@@ -116,12 +116,12 @@ std::int32_t CPingProbe::AverageRoundTrip(EchoSession& session, IPv4Address dest
 
 CPingProbe::Results CPingProbe::NoMeasurement() const
 {
-    return {PING_UNREACHABLE, m_bConnectGamePort ? GAME_PORT_NO_ANSWER : GAME_PORT_UNMEASURED};
+    return {PING_UNREACHABLE, m_connectGamePort ? GAME_PORT_NO_ANSWER : GAME_PORT_UNMEASURED};
 }
 
 void CPingProbe::Finish(const Results& results)
 {
     m_nResult = results.pingTime;
-    m_nGamePortTime = results.gamePortTime;
+    m_gamePortTime = results.gamePortTime;
     m_bBusy.store(0, std::memory_order_release);
 }

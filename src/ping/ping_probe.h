@@ -12,8 +12,8 @@
 // none was answered; and, when asked, what one connection to the server's
 // game port gave after the echoes.
 //
-// The owner sets m_pszHost, m_nTimeout, m_nAttempts and m_bConnectGamePort,
-// calls Start, and reads m_nResult and m_nGamePortTime once m_bBusy reads 0
+// The owner sets m_pszHost, m_nTimeout, m_nAttempts and m_connectGamePort,
+// calls Start, and reads m_nResult and m_gamePortTime once m_bBusy reads 0
 // (acquire order). The worker shares
 // only those fields and the borrowed host text with its owner; it does not
 // touch the probe after clearing m_bBusy, so an idle probe may be destroyed
@@ -40,9 +40,9 @@ class CPingProbe {
     // Borrowed: must stay alive and unchanged while the probe is busy.
     const char* m_pszHost = nullptr;
     std::int32_t m_nResult = 0;
-    bool m_bConnectGamePort = false;
+    bool m_connectGamePort = false;
     // GAME_PORT_UNMEASURED when no connection was asked for.
-    std::int32_t m_nGamePortTime = GAME_PORT_UNMEASURED;
+    std::int32_t m_gamePortTime = GAME_PORT_UNMEASURED;
 
   private:
     struct Results {

@@ -16,8 +16,8 @@ bool IsAnsiLeadByte(unsigned char byte)
 // while the box is up.
 LinkClickHandler LinkOpener(Shell& shell, FileAssociations& associations, User& user)
 {
-    return [platform = LinkPlatform{shell, associations, IsAnsiLeadByte}, &user](CLinkLabel& link) {
-        const LinkOpening opening = OpenHyperlink(link.GetTarget(), SW_SHOW, platform);
+    return [openers = LinkOpeners{shell, associations, IsAnsiLeadByte}, &user](CLinkLabel& link) {
+        const LinkOpening opening = OpenHyperlink(link.GetTarget(), SW_SHOW, openers);
         link.MarkVisited(opening.Opened());
         if (opening.Opened())
             return;

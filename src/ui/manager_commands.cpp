@@ -27,21 +27,21 @@ constexpr CommandBinding COMMANDS[] = {
 
 } // namespace
 
-ManagerCommands::ManagerCommands(const Platform& platform) : m_platform(platform) {}
+ManagerCommands::ManagerCommands(const CommandSeams& seams) : m_seams(seams) {}
 
 void ManagerCommands::InitServerView()
 {
-    LoadPublicList(m_platform.registry, m_platform.codePage, m_publicList);
-    FillServerView(m_publicList, m_platform.view);
+    LoadPublicList(m_seams.registry, m_seams.codePage, m_publicList);
+    FillServerView(m_publicList, m_seams.view);
     m_currentList = &m_publicList;
-    m_platform.user.EnableButton(IDC_ADD_SERVER, false);
-    m_platform.user.EnableButton(IDC_DELETE_SERVER, false);
+    m_seams.user.EnableButton(IDC_ADD_SERVER, false);
+    m_seams.user.EnableButton(IDC_DELETE_SERVER, false);
 }
 
 void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)
 {
     for (const std::string& text : messages)
-        m_platform.user.ShowMessage(text);
+        m_seams.user.ShowMessage(text);
 }
 
 bool ManagerCommands::OnCommand(int controlId)

@@ -19,8 +19,9 @@ class TimeZone;
 class User;
 class WorkIndicator;
 
-// What the main window's commands reach of the platform.
-struct Platform {
+// What the main window's commands reach: the window's own ports and the
+// operating system's seams.
+struct CommandSeams {
     ServerView& view;
     User& user;
     Registry& registry;
@@ -37,7 +38,7 @@ struct Platform {
 // lists, which one is shown, and what each button does to them.
 class ManagerCommands {
   public:
-    explicit ManagerCommands(const Platform& platform);
+    explicit ManagerCommands(const CommandSeams& seams);
 
     // Loads and shows the public list, and disables the editing buttons.
     void InitServerView();
@@ -66,8 +67,8 @@ class ManagerCommands {
     // One box each, in order: what the features answered for the user.
     void ShowMessages(const std::vector<std::string>& messages);
 
-    Platform m_platform;
-    PrivateListFile m_privateListFile{m_platform.files};
+    CommandSeams m_seams;
+    PrivateListFile m_privateListFile{m_seams.files};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

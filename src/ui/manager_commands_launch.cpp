@@ -14,15 +14,15 @@ LaunchServer SelectedServer(const ServerView& view)
     return {GetSelectedServer(view), view.CellText(row, COLUMN_DESCRIPTION)};
 }
 
-void Launch(Game game, const Platform& platform)
+void Launch(Game game, const CommandSeams& seams)
 {
     const LaunchReport report =
-        LaunchGame(game, SelectedServer(platform.view), platform.user.IsDeleteCacheChecked(),
-                   platform.registry, platform.shell, platform.timeZone, platform.codePage);
+        LaunchGame(game, SelectedServer(seams.view), seams.user.IsDeleteCacheChecked(), seams.registry,
+                   seams.shell, seams.timeZone, seams.codePage);
     for (const std::string& text : report.messages)
-        platform.user.ShowMessage(text);
+        seams.user.ShowMessage(text);
     if (!report.warning.empty())
-        platform.user.ShowWarning(report.warning);
+        seams.user.ShowWarning(report.warning);
 }
 
 } // namespace
@@ -32,17 +32,17 @@ void Launch(Game game, const Platform& platform)
 void ManagerCommands::OnStarCraft()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::StarCraft, m_platform);
+    Launch(Game::StarCraft, m_seams);
 }
 
 void ManagerCommands::OnDiablo()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::Diablo, m_platform);
+    Launch(Game::Diablo, m_seams);
 }
 
 void ManagerCommands::OnWarcraft2()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::Warcraft2, m_platform);
+    Launch(Game::Warcraft2, m_seams);
 }

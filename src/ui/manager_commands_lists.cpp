@@ -29,35 +29,35 @@ void ManagerCommands::SavePrivateListIfCurrent()
 
 void ManagerCommands::OnBlizzardServers()
 {
-    EnableEditing(m_platform.user, false);
+    EnableEditing(m_seams.user, false);
     SavePrivateListIfCurrent();
-    FillServerView(m_publicList, m_platform.view);
+    FillServerView(m_publicList, m_seams.view);
     m_currentList = &m_publicList;
-    SortServerViewByPing(m_platform.view);
+    SortServerViewByPing(m_seams.view);
 }
 
 // Pressed while the private list is shown, this writes it out and reads it
 // back, which drops its measured times.
 void ManagerCommands::OnPrivateServers()
 {
-    EnableEditing(m_platform.user, true);
+    EnableEditing(m_seams.user, true);
     SavePrivateListIfCurrent();
     m_privateList.RemoveAll();
     ShowMessages(m_privateListFile.LoadPrivateList(m_privateList));
-    FillServerView(m_privateList, m_platform.view);
+    FillServerView(m_privateList, m_seams.view);
     m_currentList = &m_privateList;
-    SortServerViewByPing(m_platform.view);
+    SortServerViewByPing(m_seams.view);
 }
 
 void ManagerCommands::OnAddServer()
 {
     if (!IsPrivateListCurrent())
         return;
-    std::optional<ServerEntry> server = m_platform.user.PromptAddServer(
+    std::optional<ServerEntry> server = m_seams.user.PromptAddServer(
         [this](const ServerEntry& typed) { return CheckNewServer(typed, m_privateList); });
     if (!server || !m_privateList.Add(*server))
         return;
-    FillServerView(m_privateList, m_platform.view);
+    FillServerView(m_privateList, m_seams.view);
     ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }
 
@@ -69,16 +69,16 @@ void ManagerCommands::OnDeleteServer()
     // list from the public rows would overwrite the user's file.
     if (!IsPrivateListCurrent())
         return;
-    int row = m_platform.view.SelectedRow();
+    int row = m_seams.view.SelectedRow();
     if (row < 0)
         return;
     // Matched while every row is there, so that look-alike rows keep
     // their own entries.
-    std::vector<ServerEntry> servers = ServersInViewOrder(m_privateList, m_platform.view);
+    std::vector<ServerEntry> servers = ServersInViewOrder(m_privateList, m_seams.view);
     servers.erase(servers.begin() + row);
-    m_platform.view.DeleteRow(row);
-    m_platform.view.Repaint();
+    m_seams.view.DeleteRow(row);
+    m_seams.view.Repaint();
     RebuildList(servers, m_privateList);
-    FillServerView(m_privateList, m_platform.view);
+    FillServerView(m_privateList, m_seams.view);
     ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }

@@ -10,19 +10,19 @@
 void ManagerCommands::OnPing()
 {
     // Unsigned arithmetic gives the true elapsed time across a wrap of the tick.
-    if (m_platform.clock.TickCount() - m_dwLastPingEnd < PING_DEBOUNCE_MS)
+    if (m_seams.clock.TickCount() - m_dwLastPingEnd < PING_DEBOUNCE_MS)
         return;
     if (m_bPinging)
         return;
     m_bPinging = true;
-    m_platform.work.BeginWork();
-    FillServerView(*m_currentList, m_platform.view);
-    m_platform.view.Repaint();
+    m_seams.work.BeginWork();
+    FillServerView(*m_currentList, m_seams.view);
+    m_seams.view.Repaint();
     SavePrivateListIfCurrent();
-    ServerViewPingReport report(m_platform.view, m_platform.work);
-    PingAll(*m_currentList, report, m_platform.clock, m_platform.echo, m_gamePorts);
-    SortServerViewByPing(m_platform.view);
-    m_platform.work.EndWork();
+    ServerViewPingReport report(m_seams.view, m_seams.work);
+    PingAll(*m_currentList, report, m_seams.clock, m_seams.echo, m_gamePorts);
+    SortServerViewByPing(m_seams.view);
+    m_seams.work.EndWork();
     m_bPinging = false;
-    m_dwLastPingEnd = m_platform.clock.TickCount();
+    m_dwLastPingEnd = m_seams.clock.TickCount();
 }

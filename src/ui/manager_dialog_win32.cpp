@@ -7,13 +7,13 @@
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
 
-CManagerDlg::CManagerDlg(Win32Platform& platform, EchoService& echo)
-    : win::Dialog(IDD_MAIN), m_work(platform.work),
-      m_commands(Platform{m_serverView, *this, platform.registry, platform.files, platform.shell,
-                          platform.clock, echo, platform.timeZone, platform.work, platform.codePage}),
+CManagerDlg::CManagerDlg(OperatingSystem& system, EchoService& echo)
+    : win::Dialog(IDD_MAIN), m_work(system.work),
+      m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, system.clock,
+                              echo, system.timeZone, system.work, system.codePage}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
-      m_homePageLink(LinkOpener(platform.shell, platform.associations, *this)),
-      m_mailLink(LinkOpener(platform.shell, platform.associations, *this))
+      m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
+      m_mailLink(LinkOpener(system.shell, system.associations, *this))
 {
 }
 

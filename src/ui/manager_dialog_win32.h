@@ -3,7 +3,7 @@
 #include "controls/link_label_win32.h"
 #include "lists/server_list.h"
 #include "platform/echo_service.h"
-#include "platform/platform_win32.h"
+#include "platform/operating_system_win32.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view_win32.h"
@@ -14,9 +14,9 @@
 // ManagerCommands; as the commands' User it shows boxes and reads controls.
 class CManagerDlg : public win::Dialog, public User {
   public:
-    // The platform and the echo service are the application's, and outlive
+    // The system and the echo service are the application's, and outlive
     // the window.
-    CManagerDlg(Win32Platform& platform, EchoService& echo);
+    CManagerDlg(OperatingSystem& system, EchoService& echo);
     ~CManagerDlg() override;
 
     void ShowMessage(const std::string& text) override;

@@ -42,7 +42,7 @@ TEST_F(PingProbeTest, ConnectsOnceToTheGamePortAfterTheEchoesWhenAsked)
                         {{PortOutcome::Accepted, 0}, 0},
                         {{PortOutcome::Refused, 0}, GAME_PORT_CLOSED},
                         {{PortOutcome::NoAnswer, 0}, GAME_PORT_NO_ANSWER}};
-    probe.m_bConnectGamePort = true;
+    probe.m_connectGamePort = true;
     for (const Row& row : rows) {
         echo.ports[SERVER] = row.connection;
         echo.connections.clear();
@@ -58,7 +58,7 @@ TEST_F(PingProbeTest, ConnectsOnceToTheGamePortAfterTheEchoesWhenAsked)
         EXPECT_EQ(echo.connections[0].destination, SERVER);
         EXPECT_EQ(echo.connections[0].port, 6112);
         EXPECT_EQ(echo.connections[0].timeoutMs, 2000);
-        EXPECT_EQ(probe.m_nGamePortTime, row.gamePortTime);
+        EXPECT_EQ(probe.m_gamePortTime, row.gamePortTime);
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(PingProbeTest, ConnectsNowhereUnlessAskedAndLeavesTheGamePortUnmeasured)
     echo.ports[SERVER] = {PortOutcome::Accepted, 5};
     Measure();
     EXPECT_TRUE(echo.connections.empty());
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_UNMEASURED);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_UNMEASURED);
 }
 
 // Under Wine without the right to send ICMP, the connection still tells.
@@ -75,29 +75,29 @@ TEST_F(PingProbeTest, ConnectsToTheGamePortAlsoWithoutIcmp)
 {
     echo.icmpAvailable = false;
     echo.ports[SERVER] = {PortOutcome::Accepted, 9};
-    probe.m_bConnectGamePort = true;
+    probe.m_connectGamePort = true;
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
-    EXPECT_EQ(probe.m_nGamePortTime, 9);
+    EXPECT_EQ(probe.m_gamePortTime, 9);
 }
 
 TEST_F(PingProbeTest, AGamePortThatCannotBeTriedHasNoAnswer)
 {
-    probe.m_bConnectGamePort = true;
+    probe.m_connectGamePort = true;
     probe.m_pszHost = "nowhere.invalid";
     Measure();
     EXPECT_TRUE(echo.connections.empty()) << "address 0 is no server";
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
 
     probe.m_pszHost = "198.18.1.2";
     echo.echoThrows = true;
     Measure();
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
 
     echo.threadsAvailable = false;
     probe.Start();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
 }
 
 TEST_F(PingProbeTest, StartsWithItsDefaults)
@@ -109,8 +109,8 @@ TEST_F(PingProbeTest, StartsWithItsDefaults)
     EXPECT_EQ(fresh.m_nAttempts, 3);
     EXPECT_EQ(fresh.m_pszHost, nullptr);
     EXPECT_EQ(fresh.m_strError, "");
-    EXPECT_FALSE(fresh.m_bConnectGamePort);
-    EXPECT_EQ(fresh.m_nGamePortTime, GAME_PORT_UNMEASURED);
+    EXPECT_FALSE(fresh.m_connectGamePort);
+    EXPECT_EQ(fresh.m_gamePortTime, GAME_PORT_UNMEASURED);
 }
 
 TEST_F(PingProbeTest, AveragesTheAnsweredAttemptsDroppingTheFraction)

@@ -322,9 +322,9 @@ TEST_F(LinkLabelTest, HandCursorIsShownOverTheLabelAndReloadedWhenCleared)
 TEST(MainWindowLinks, HomePageOpensItsTextAndMailCarriesASubject)
 {
     SeedServerList("127.0.0.1;127.0.0.2");
-    Win32Platform platform;
+    OperatingSystem system;
     NoEchoService echo;
-    CManagerDlg dialog{platform, echo};
+    CManagerDlg dialog{system, echo};
     ASSERT_NE(dialog.Create(), nullptr);
     HWND home = dialog.Item(IDC_HOMEPAGE_LINK);
     HWND mail = dialog.Item(IDC_MAIL_LINK);

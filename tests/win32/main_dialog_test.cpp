@@ -70,9 +70,9 @@ class MainDialog : public ::testing::Test {
 
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
 
-    Win32Platform platform;
+    OperatingSystem system;
     NoEchoService echo;
-    CManagerDlg dialog{platform, echo};
+    CManagerDlg dialog{system, echo};
     HWND hwnd = nullptr;
 };
 

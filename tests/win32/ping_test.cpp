@@ -162,22 +162,22 @@ TEST_F(RealPing, TheGamePortGivesATimeClosedOrNoAnswer)
     const std::string silent = FixtureHost("silent");
     if (portOnly.empty())
         GTEST_SKIP() << NO_FIXTURE;
-    probe.m_bConnectGamePort = true;
+    probe.m_connectGamePort = true;
     const int takenBefore = ConnectionsTaken("port-only");
     Probe(portOnly.c_str());
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE) << "the host ignores echo requests";
-    EXPECT_GE(probe.m_nGamePortTime, 0);
-    EXPECT_LT(probe.m_nGamePortTime, GAME_PORT_TIMEOUT_MS);
+    EXPECT_GE(probe.m_gamePortTime, 0);
+    EXPECT_LT(probe.m_gamePortTime, GAME_PORT_TIMEOUT_MS);
     for (int waited = 0; ConnectionsTaken("port-only") == takenBefore && waited < 100; ++waited)
         Sleep(10);
     EXPECT_EQ(ConnectionsTaken("port-only"), takenBefore + 1);
 
     Probe("127.0.0.1");
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_CLOSED);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_CLOSED);
 
     const DWORD start = GetTickCount();
     Probe(silent.c_str());
-    EXPECT_EQ(probe.m_nGamePortTime, GAME_PORT_NO_ANSWER);
+    EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
     EXPECT_GE(GetTickCount() - start,
               static_cast<DWORD>(PING_ATTEMPTS * PING_TIMEOUT_MS + GAME_PORT_TIMEOUT_MS - 100));
 }
@@ -272,8 +272,8 @@ class PingCommand : public SocketsStarted {
     }
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
-    Win32Platform platform;
-    CManagerDlg dialog{platform, echo};
+    OperatingSystem system;
+    CManagerDlg dialog{system, echo};
     Win32ServerView view;
 };
 

@@ -26,5 +26,5 @@ struct FakeMainWindow {
     FakeWorkIndicator work;
     FakeCodePage codePage;
     ManagerCommands commands{
-        Platform{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
+        CommandSeams{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
 };

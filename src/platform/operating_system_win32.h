@@ -9,10 +9,10 @@
 #include "platform/time_zone_win32.h"
 #include "platform/work_indicator_win32.h"
 
-// The system's side of the seams that the main window's commands and links
-// reach, made by the application and lent to the window. The echo service
-// is lent apart, so that tests can stand in for it alone.
-struct Win32Platform {
+// The Windows side of every seam that the main window's commands and links
+// reach, in one object that the application makes and lends to the window.
+// The echo service is lent apart, so that tests can stand in for it alone.
+struct OperatingSystem {
     Win32Registry registry;
     Win32FileStore files;
     Win32Shell shell;
