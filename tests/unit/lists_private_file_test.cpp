@@ -94,10 +94,7 @@ struct PrivateListFileTest : ::testing::Test {
     }
 
     FakeFileStore files;
-    void Keep(const std::vector<std::string>& shown)
-    {
-        messages.insert(messages.end(), shown.begin(), shown.end());
-    }
+    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
 
     std::vector<std::string> messages;
     PrivateListFile file{files};

@@ -69,10 +69,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
     }
 
     Win32FileStore files;
-    void Keep(const std::vector<std::string>& shown)
-    {
-        messages.insert(messages.end(), shown.begin(), shown.end());
-    }
+    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
 
     std::vector<std::string> messages;
     PrivateListFile file{files};
