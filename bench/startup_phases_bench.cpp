@@ -24,13 +24,13 @@
 #include "platform/file_associations_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
-#include "ui/user.h"
 #include "platform/winsock_version_win32.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
 #include "ui/link_opener_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_win32.h"
+#include "ui/user.h"
 
 namespace {
 

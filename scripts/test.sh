@@ -25,6 +25,8 @@ done
 
 status=0
 scripts/check-layout.sh || status=1
+# Every C++ file as the project's .clang-format lays it out.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror || status=1
 ctest --preset native --output-on-failure -j2 || status=1
 
 # The whole suite of one build under its Wine, in the build's own prefix,

@@ -14,10 +14,9 @@
 //
 // The owner sets m_pszHost, m_nTimeout, m_nAttempts and m_connectGamePort,
 // calls Start, and reads m_nResult and m_gamePortTime once m_bBusy reads 0
-// (acquire order). The worker shares
-// only those fields and the borrowed host text with its owner; it does not
-// touch the probe after clearing m_bBusy, so an idle probe may be destroyed
-// at once.
+// (acquire order). The worker shares only those fields and the borrowed
+// host text with its owner; it does not touch the probe after clearing
+// m_bBusy, so an idle probe may be destroyed at once.
 class CPingProbe {
   public:
     explicit CPingProbe(EchoService& echo) : m_echo(echo) {}

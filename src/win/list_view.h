@@ -23,7 +23,8 @@ class ListView : public Window {
     int GetColumnWidth(int column) const { return ListView_GetColumnWidth(Handle(), column); }
     int GetStringWidth(const char* text) const
     {
-        return static_cast<int>(SendMessageA(Handle(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+        return static_cast<int>(
+            SendMessageA(Handle(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
     }
     int GetItemCount() const { return ListView_GetItemCount(Handle()); }
     void DeleteAllItems() { ListView_DeleteAllItems(Handle()); }

@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "internet_checksum.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -34,18 +36,6 @@ struct PendingReply {
     sockaddr_in to;
     std::vector<std::uint8_t> message;
 };
-
-std::uint16_t Checksum(const std::uint8_t* data, std::size_t size)
-{
-    std::uint32_t sum = 0;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        sum += static_cast<std::uint32_t>(data[i] << 8 | data[i + 1]);
-    if (size % 2 != 0)
-        sum += static_cast<std::uint32_t>(data[size - 1] << 8);
-    while (sum >> 16 != 0)
-        sum = (sum & 0xFFFF) + (sum >> 16);
-    return htons(static_cast<std::uint16_t>(~sum));
-}
 
 // The echo reply to a received datagram (IP header included), or nothing
 // when it is no echo request.

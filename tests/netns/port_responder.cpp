@@ -37,6 +37,8 @@
 #include <string>
 #include <vector>
 
+#include "internet_checksum.h"
+
 namespace {
 
 constexpr std::uint16_t GAME_PORT = 6112;
@@ -53,7 +55,8 @@ int Listen(const char* readyFile, const char* countFile)
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(GAME_PORT);
-    if (bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener, 64) != 0) {
+    if (bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(listener, 64) != 0) {
         std::perror("listen on the game port");
         return 1;
     }
@@ -66,17 +69,6 @@ int Listen(const char* readyFile, const char* countFile)
         close(connection);
         std::ofstream(countFile) << taken << '\n';
     }
-}
-
-std::uint16_t Checksum(const std::uint8_t* data, std::size_t size, std::uint32_t sum = 0)
-{
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        sum += static_cast<std::uint32_t>(data[i] << 8 | data[i + 1]);
-    if (size % 2 != 0)
-        sum += static_cast<std::uint32_t>(data[size - 1] << 8);
-    while (sum >> 16 != 0)
-        sum = (sum & 0xFFFF) + (sum >> 16);
-    return htons(static_cast<std::uint16_t>(~sum));
 }
 
 struct Responder {
@@ -196,7 +188,8 @@ void WaitForFrameOrTime(int sock, const std::deque<PendingFrame>& pending)
         ppoll(&readable, 1, nullptr, nullptr);
         return;
     }
-    auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(pending.front().due - Clock::now()).count();
+    auto left =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(pending.front().due - Clock::now()).count();
     if (left <= 0)
         return;
     timespec timeout{static_cast<time_t>(left / 1000000000), static_cast<long>(left % 1000000000)};
@@ -208,8 +201,8 @@ void Receive(const Responder& responder, std::chrono::milliseconds delay, std::d
     std::uint8_t frame[65536];
     sockaddr_ll from{};
     socklen_t fromSize = sizeof from;
-    ssize_t size = recvfrom(responder.sock, frame, sizeof frame, MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from),
-                            &fromSize);
+    ssize_t size = recvfrom(responder.sock, frame, sizeof frame, MSG_DONTWAIT,
+                            reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (size < static_cast<ssize_t>(sizeof(ether_header)) || from.sll_pkttype == PACKET_OUTGOING)
         return;
     const auto length = static_cast<std::size_t>(size);
@@ -263,6 +256,7 @@ int main(int argc, char** argv)
         return Listen(argv[2], argv[3]);
     if (mode == "syn" && argc == 5)
         return AnswerSyns(std::chrono::milliseconds(std::atoi(argv[2])), argv[3], argv[4]);
-    std::fprintf(stderr, "usage: %s listen READY_FILE COUNT_FILE | syn DELAY_MS ADDRESS READY_FILE\n", argv[0]);
+    std::fprintf(stderr, "usage: %s listen READY_FILE COUNT_FILE | syn DELAY_MS ADDRESS READY_FILE\n",
+                 argv[0]);
     return 2;
 }
