@@ -147,10 +147,10 @@ std::vector<std::string> PointUserServerList(const std::string& server, Registry
     return {};
 }
 
-std::string LeftGatewayListsText(const std::vector<std::string>& lines)
+std::string LeftValuesText(const std::vector<std::string>& lines)
 {
-    std::string text = "The game was not pointed at the server in these lists of its own, which were left "
-                       "as they were:\n";
+    std::string text = "The game was not pointed at the server in these values that it reads, which were "
+                       "left as they were:\n";
     for (const std::string& line : lines)
         text += "\n" + line;
     return text;

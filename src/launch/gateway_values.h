@@ -38,5 +38,5 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
 // names it and says why.
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry);
 
-// The message that tells the user which lists were left, from those lines.
-std::string LeftGatewayListsText(const std::vector<std::string>& lines);
+// The message that tells the user which values were left, from those lines.
+std::string LeftValuesText(const std::vector<std::string>& lines);

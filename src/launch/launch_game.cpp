@@ -79,6 +79,6 @@ LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache,
     if (!ShellSucceeded(result))
         report.messages = FailureReport(installation, paths);
     if (!leftLists.empty())
-        report.warning = LeftGatewayListsText(leftLists);
+        report.warning = LeftValuesText(leftLists);
     return report;
 }

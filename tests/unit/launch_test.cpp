@@ -28,7 +28,7 @@ const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
 const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
 const std::string OVERRIDE_GATEWAYS = "Override Battle.net gateways";
 const std::string LEFT_HEADLINE =
-    "The game was not pointed at the server in these lists of its own, which were left as they were:\n";
+    "The game was not pointed at the server in these values that it reads, which were left as they were:\n";
 const std::string ERROR_HEADLINE =
     std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
 
