@@ -52,6 +52,17 @@ std::optional<std::string> PointList(GatewayList& list, const Gateway& gateway)
     return std::nullopt;
 }
 
+// Why a value that is there cannot be edited: it could not be read, or it
+// is not of the type that the clients read.
+std::optional<std::string> NotEditable(const RegistryRead& read, RegistryType type, const char* typeName)
+{
+    if (read.status == RegistryReadStatus::Failed)
+        return std::string("it could not be read");
+    if (read.value.type != type)
+        return std::string("it is not a ") + typeName + " value";
+    return std::nullopt;
+}
+
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
 std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry,
@@ -61,10 +72,8 @@ std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& 
     const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
     if (read.status == RegistryReadStatus::Missing)
         return std::nullopt;
-    if (read.status == RegistryReadStatus::Failed)
-        return std::string("it could not be read");
-    if (read.value.type != RegistryType::MultiString)
-        return std::string("it is not a REG_MULTI_SZ value");
+    if (std::optional<std::string> reason = NotEditable(read, RegistryType::MultiString, "REG_MULTI_SZ"))
+        return reason;
     GatewayList list(codePage);
     const GatewayListFault fault = list.Parse(read.value.data);
     if (fault != GatewayListFault::None)
@@ -87,10 +96,8 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
     const RegistryRead read = registry.ReadValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE);
     if (read.status == RegistryReadStatus::Missing)
         return std::nullopt;
-    if (read.status == RegistryReadStatus::Failed)
-        return std::string("it could not be read");
-    if (read.value.type != RegistryType::String)
-        return std::string("it is not a REG_SZ value");
+    if (std::optional<std::string> reason = NotEditable(read, RegistryType::String, "REG_SZ"))
+        return reason;
     if (!registry.WriteValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE, {RegistryType::String, server + '\0'}))
         return std::string("it could not be written");
     return std::nullopt;
