@@ -3,6 +3,20 @@
 #include <string>
 #include <vector>
 
+// Where the clients keep their own lists, below HKEY_CURRENT_USER: the key
+// they share, then today's Diablo's and Warcraft II's; at each key the
+// override list comes before the normal one.
+inline const std::string SHARED_GATEWAYS = "Software\\Battle.net\\Configuration";
+inline const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
+inline const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
+inline const std::string OVERRIDE_GATEWAYS = "Override Battle.net gateways";
+
+// The normal list's value name at the key, as the clients spell it.
+inline std::string GatewaysValueName(const std::string& key)
+{
+    return key == SHARED_GATEWAYS ? "Battle.net Gateways" : "Battle.net gateways";
+}
+
 // The data of a REG_MULTI_SZ value of these lines as the registry keeps it:
 // UTF-16LE, each line ending in a zero unit, and an empty line ending the
 // list.

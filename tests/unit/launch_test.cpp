@@ -23,10 +23,6 @@ const std::string CONFIGURATION = "Software\\Battle.Net\\Configuration";
 const std::string ARCHIVES = "Software\\Blizzard Entertainment\\Archives";
 const std::string STARCRAFT = "Software\\Blizzard Entertainment\\Starcraft";
 const std::string WARCRAFT2 = "Software\\Blizzard Entertainment\\Warcraft II BNE";
-const std::string SHARED_GATEWAYS = "Software\\Battle.net\\Configuration";
-const std::string DIABLO_GATEWAYS = "Software\\Battle.net\\D1\\Configuration";
-const std::string WARCRAFT2_GATEWAYS = "Software\\Battle.net\\W2\\Configuration";
-const std::string OVERRIDE_GATEWAYS = "Override Battle.net gateways";
 const std::string LEFT_HEADLINE =
     "The game was not pointed at the server in these values that it reads, which were left as they were:\n";
 const std::string ERROR_HEADLINE =
@@ -65,10 +61,6 @@ struct LaunchTest : ::testing::Test {
             events.push_back(kind + text);
     }
     std::string ServerListValue() const { return registry.Value(HKLM, CONFIGURATION, "Server List"); }
-    static std::string GatewaysValueName(const std::string& key)
-    {
-        return key == SHARED_GATEWAYS ? "Battle.net Gateways" : "Battle.net gateways";
-    }
     void PutGateways(const std::string& key, const std::string& data,
                      RegistryType type = RegistryType::MultiString)
     {

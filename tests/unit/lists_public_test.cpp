@@ -186,14 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                       false,
                       {"127.0.0.1"}}));
 
-// The games' own gateway lists, below HKEY_CURRENT_USER.
 const RegistryRoot HKCU = RegistryRoot::CurrentUser;
-const std::string SHARED = "Software\\Battle.net\\Configuration";
-const std::string DIABLO = "Software\\Battle.net\\D1\\Configuration";
-const std::string WARCRAFT2 = "Software\\Battle.net\\W2\\Configuration";
-const std::string NORMAL = "Battle.net gateways";
-const std::string SHARED_NORMAL = "Battle.net Gateways";
-const std::string OVERRIDE = "Override Battle.net gateways";
 
 // A list in the clients' layout of these gateways, each a host then a name.
 RegistryValue Gateways(const std::vector<std::string>& hostsAndNames)
@@ -204,9 +197,12 @@ RegistryValue Gateways(const std::vector<std::string>& hostsAndNames)
     return {RegistryType::MultiString, MultiString(lines)};
 }
 
+// At each key, the normal list or the one that overrides it.
+enum class ListKind { Normal, Override };
+
 struct StoredList {
     std::string key;
-    std::string valueName;
+    ListKind kind;
     RegistryValue value;
 };
 
@@ -230,7 +226,10 @@ TEST_P(GatewayRowsTest, FollowTheServerListWithEachNewHostOnceAndWriteNothing)
 {
     registry.Put(HKLM, CONFIGURATION, "Server List", GetParam().serverList);
     for (const StoredList& stored : GetParam().lists)
-        registry.PutValue(HKCU, stored.key, stored.valueName, stored.value);
+        registry.PutValue(HKCU, stored.key,
+                          stored.kind == ListKind::Override ? OVERRIDE_GATEWAYS
+                                                            : GatewaysValueName(stored.key),
+                          stored.value);
 
     Load();
 
@@ -252,30 +251,33 @@ INSTANTIATE_TEST_SUITE_P(
         GatewayRowsCase{
             "the override, the shared list's new hosts, then Diablo's; a malformed Warcraft II list",
             "127.0.0.1;127.0.0.2",
-            {{WARCRAFT2, NORMAL, {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.9", "-1"})}},
-             {DIABLO, NORMAL, Gateways({"GWZ..INVALID", "Diablo's spelling", "127.0.0.5", "Diablo five"})},
-             {SHARED, SHARED_NORMAL,
+            {{WARCRAFT2_GATEWAYS,
+              ListKind::Normal,
+              {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.9", "-1"})}},
+             {DIABLO_GATEWAYS, ListKind::Normal,
+              Gateways({"GWZ..INVALID", "Diablo's spelling", "127.0.0.5", "Diablo five"})},
+             {SHARED_GATEWAYS, ListKind::Normal,
               Gateways({"127.0.0.2", "Shared two", "127.0.0.4", "Shared four", "gwz..invalid", "Shared"})},
-             {SHARED, OVERRIDE, Gateways({"127.0.0.3", "Override"})}},
+             {SHARED_GATEWAYS, ListKind::Override, Gateways({"127.0.0.3", "Override"})}},
             {"127.0.0.3 Override", "127.0.0.4 Shared four", "gwz..invalid Shared", "127.0.0.5 Diablo five"}},
         GatewayRowsCase{
             "lists that are not REG_MULTI_SZ in the clients' layout add nothing; an override first",
             "127.0.0.1;127.0.0.2",
-            {{SHARED, SHARED_NORMAL, {RegistryType::String, std::string("127.0.0.3\0", 10)}},
-             {DIABLO,
-              NORMAL,
+            {{SHARED_GATEWAYS, ListKind::Normal, {RegistryType::String, std::string("127.0.0.3\0", 10)}},
+             {DIABLO_GATEWAYS,
+              ListKind::Normal,
               {RegistryType::MultiString, MultiString({"2000", "1a", "127.0.0.4", "-1", "D1"})}},
-             {WARCRAFT2, NORMAL, Gateways({"127.0.0.7", "W2"})},
-             {WARCRAFT2, OVERRIDE, Gateways({"127.0.0.6", "W2 override"})}},
+             {WARCRAFT2_GATEWAYS, ListKind::Normal, Gateways({"127.0.0.7", "W2"})},
+             {WARCRAFT2_GATEWAYS, ListKind::Override, Gateways({"127.0.0.6", "W2 override"})}},
             {"127.0.0.6 W2 override", "127.0.0.7 W2"}},
         GatewayRowsCase{"a host shown already, in any case, is not added again",
                         "GW..Invalid;127.0.0.1",
-                        {{SHARED, SHARED_NORMAL,
+                        {{SHARED_GATEWAYS, ListKind::Normal,
                           Gateways({"gw..invalid", "x", "127.0.0.3", "First", "127.0.0.3", "Again"})}},
                         {"127.0.0.3 First"}},
         GatewayRowsCase{"a seeded default list comes first, and only it is written",
                         "127.0.0.1",
-                        {{SHARED, SHARED_NORMAL, Gateways({"127.0.0.1", "Left by a launch"})}},
+                        {{SHARED_GATEWAYS, ListKind::Normal, Gateways({"127.0.0.1", "Left by a launch"})}},
                         {"127.0.0.1 Left by a launch"}}));
 
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)

@@ -32,16 +32,14 @@ const char* const CONFIGURATION_KEY = "Software\\Battle.Net\\Configuration";
 const char* const STANDIN_RECORD_VARIABLE = "VELNOR_STANDIN_RECORD";
 const std::string ERROR_HEADLINE =
     std::string("An error has occured -- email the following to ") + MAINTAINER_EMAIL;
-// Where the clients keep their own gateway lists, below HKEY_CURRENT_USER:
-// the one they share, then today's Diablo's and Warcraft II's own.
 struct GatewayListPlace {
-    const char* key;
-    const char* valueName;
+    std::string key;
+    std::string valueName;
 };
 const std::vector<GatewayListPlace> GATEWAY_LISTS = {
-    {"Software\\Battle.net\\Configuration", "Battle.net Gateways"},
-    {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"},
-    {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"},
+    {SHARED_GATEWAYS, GatewaysValueName(SHARED_GATEWAYS)},
+    {DIABLO_GATEWAYS, GatewaysValueName(DIABLO_GATEWAYS)},
+    {WARCRAFT2_GATEWAYS, GatewaysValueName(WARCRAFT2_GATEWAYS)},
 };
 // The stand-in starts asynchronously; a generous bound keeps a slow
 // machine from failing the test while a lost launch still ends it.

@@ -175,11 +175,8 @@ TEST_F(RealPing, TheGamePortGivesATimeClosedOrNoAnswer)
     Probe("127.0.0.1");
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_CLOSED);
 
-    const DWORD start = GetTickCount();
     Probe(silent.c_str());
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
-    EXPECT_GE(GetTickCount() - start,
-              static_cast<DWORD>(PING_ATTEMPTS * PING_TIMEOUT_MS + GAME_PORT_TIMEOUT_MS - 100));
 }
 
 // A file named ICMP.DLL beside the program, copied there for one test.
