@@ -24,5 +24,11 @@ sudo_cmd=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
-"${sudo_cmd[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A mirror in the middle of a sync fails one index or another; the lists
+# apt already has still serve, and the install below says if they do not.
+"${sudo_cmd[@]}" apt-get update -q || echo "install-deps: apt-get update failed; installing from the lists apt has" >&2
+install=("${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends)
+# Wine's 32-bit libraries must be the very versions of their 64-bit
+# twins; when one architecture's update index failed, both come from the
+# release itself.
+"${install[@]}" "${missing[@]}" || "${install[@]}" -t bookworm "${missing[@]}"
