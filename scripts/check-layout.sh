@@ -12,7 +12,7 @@ rank() {
     app) echo 4 ;;
     ui) echo 3 ;;
     lists | ping | launch | controls) echo 2 ;;
-    platform | win | res) echo 1 ;;
+    platform | win | res | answer) echo 1 ;;
     *) echo 0 ;;
   esac
 }

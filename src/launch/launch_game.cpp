@@ -59,8 +59,8 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
     return paths;
 }
 
-LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry,
-                        Shell& shell, TimeZone& timeZone, const CodePage& codePage)
+Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry, Shell& shell,
+                  TimeZone& timeZone, const CodePage& codePage)
 {
     if (server.name.empty())
         return {{"Select a server first"}, ""};
@@ -74,7 +74,7 @@ LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache,
     for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
         leftLists.push_back(std::move(line));
 
-    LaunchReport report;
+    Answer report;
     const int result = shell.Execute(OPEN_VERB, paths.executable, "", paths.installDirectory, SHOW_HIDE);
     if (!ShellSucceeded(result))
         report.messages = FailureReport(installation, paths);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "answer/answer.h"
 #include "launch/game_table.h"
 
 class CodePage;
@@ -27,14 +28,6 @@ struct GamePaths {
 // reads as "", so a game that is not installed gives bare file names.
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 
-// What a launch has to tell the user, in this order: one box per message,
-// then at most one warning.
-struct LaunchReport {
-    std::vector<std::string> messages;
-    // "" when there is nothing to warn of.
-    std::string warning;
-};
-
 // Points the game clients at the server alone, in "Server List" and in
 // the per-user one where it is there, deletes the clients' cache when
 // asked to, points the game's own gateway lists at the server, and starts
@@ -43,6 +36,5 @@ struct LaunchReport {
 // that were left as they were are named in the warning, to be shown once
 // the game runs so that it does not hold up its start. A gateway that a
 // list gains is written from the server's text through the code page.
-[[nodiscard]] LaunchReport LaunchGame(Game game, const LaunchServer& server, bool deleteCache,
-                                      Registry& registry, Shell& shell, TimeZone& timeZone,
-                                      const CodePage& codePage);
+[[nodiscard]] Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry,
+                                Shell& shell, TimeZone& timeZone, const CodePage& codePage);

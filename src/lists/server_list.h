@@ -16,6 +16,12 @@ struct ServerEntry {
     // What the last connection to the game port gave: its time in
     // milliseconds, or one of the GAME_PORT_ values below 0.
     std::int32_t gamePortTime = GAME_PORT_UNMEASURED;
+    // The name and description as their source stored them, in UTF-16,
+    // where that source can hold more than the code page shows (a game's
+    // gateway list, a private list saved as UTF-8); empty where the texts
+    // above are the whole of them. What the window shows is the texts above.
+    std::u16string serverNameUtf16{};
+    std::u16string descriptionUtf16{};
 };
 
 // Host names equal but for the case of their ASCII letters name one host,

@@ -1,8 +1,10 @@
 #include "ui/manager_commands.h"
 
+#include "answer/answer.h"
 #include "lists/public_list.h"
 #include "res/resource.h"
 #include "ui/server_view.h"
+#include "ui/show_answer.h"
 #include "ui/user.h"
 
 namespace {
@@ -40,8 +42,7 @@ void ManagerCommands::InitServerView()
 
 void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)
 {
-    for (const std::string& text : messages)
-        m_seams.user.ShowMessage(text);
+    ShowAnswer(m_seams.user, Answer{messages});
 }
 
 bool ManagerCommands::OnCommand(int controlId)

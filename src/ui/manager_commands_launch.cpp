@@ -1,6 +1,7 @@
 #include "launch/launch_game.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
+#include "ui/show_answer.h"
 #include "ui/user.h"
 
 namespace {
@@ -16,13 +17,8 @@ LaunchServer SelectedServer(const ServerView& view)
 
 void Launch(Game game, const CommandSeams& seams)
 {
-    const LaunchReport report =
-        LaunchGame(game, SelectedServer(seams.view), seams.user.IsDeleteCacheChecked(), seams.registry,
-                   seams.shell, seams.timeZone, seams.codePage);
-    for (const std::string& text : report.messages)
-        seams.user.ShowMessage(text);
-    if (!report.warning.empty())
-        seams.user.ShowWarning(report.warning);
+    ShowAnswer(seams.user, LaunchGame(game, SelectedServer(seams.view), seams.user.IsDeleteCacheChecked(),
+                                      seams.registry, seams.shell, seams.timeZone, seams.codePage));
 }
 
 } // namespace

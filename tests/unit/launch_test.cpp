@@ -46,15 +46,15 @@ struct LaunchTest : ::testing::Test {
 
     void Launch(Game game, const std::string& server = "srv.example", const std::string& description = "")
     {
-        const LaunchReport report =
+        const Answer report =
             LaunchGame(game, {server, description}, deleteCache, registry, shell, timeZone, codePage);
         for (const std::string& text : report.messages)
-            Answer(messages, "message ", text);
+            Keep(messages, "message ", text);
         if (!report.warning.empty())
-            Answer(warnings, "warning ", report.warning);
+            Keep(warnings, "warning ", report.warning);
     }
     // Keeps what a launch answered, in the event log too while one is kept.
-    void Answer(std::vector<std::string>& answers, const std::string& kind, const std::string& text)
+    void Keep(std::vector<std::string>& answers, const std::string& kind, const std::string& text)
     {
         answers.push_back(text);
         if (registry.events)

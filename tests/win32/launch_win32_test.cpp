@@ -221,8 +221,8 @@ class LaunchWin32 : public ::testing::Test {
 
     void Launch(Game game, const std::string& server, const std::string& description = "")
     {
-        const LaunchReport report = LaunchGame(game, {server, description}, m_deleteCache, m_registry,
-                                               m_shell, m_timeZone, m_codePage);
+        const Answer report = LaunchGame(game, {server, description}, m_deleteCache, m_registry, m_shell,
+                                         m_timeZone, m_codePage);
         m_messages.insert(m_messages.end(), report.messages.begin(), report.messages.end());
         if (!report.warning.empty())
             m_messages.push_back(report.warning);
