@@ -26,11 +26,11 @@ struct GamePortSource {
 
 // All probes are made before the first starts, so that nothing can fail
 // while workers hold their probes.
-ProbeTable MakeProbes(const CServerList& list, EchoService& echo)
+ProbeTable MakeProbes(const CServerList& list, Network& network, WorkerThreads& threads)
 {
     ProbeTable probes;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
-        probes.emplace_back(echo);
+        probes.emplace_back(network, threads);
     return probes;
 }
 
@@ -114,10 +114,10 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
 
 } // namespace
 
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo,
+void PingAll(CServerList& list, PingReport& report, Clock& clock, Network& network, WorkerThreads& threads,
              GamePortMemory& gamePorts)
 {
-    ProbeTable probes = MakeProbes(list, echo);
+    ProbeTable probes = MakeProbes(list, network, threads);
     std::vector<GamePortSource> sources = PlanGamePorts(list, gamePorts, clock.TickCount());
     StartProbes(list, probes, sources, clock, report);
     const int count = static_cast<int>(probes.size());

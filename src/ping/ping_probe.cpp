@@ -34,7 +34,7 @@ void CPingProbe::Start()
     // Busy before the worker exists, so that no poll sees a started probe
     // as idle before its result is in.
     m_bBusy.store(1, std::memory_order_release);
-    if (!m_echo.StartThread(&CPingProbe::ProbeThreadProc, this))
+    if (!m_threads.StartThread(&CPingProbe::ProbeThreadProc, this))
         Finish(NoMeasurement());
 }
 
@@ -60,7 +60,7 @@ std::uint32_t CPingProbe::Run()
 
 IPv4Address CPingProbe::ResolveHost(const char* host)
 {
-    const HostLookup lookup = m_echo.LookUpHost(host);
+    const HostLookup lookup = m_network.LookUpHost(host);
     switch (lookup.status) {
     case HostLookupStatus::Resolved:
         return lookup.address;
@@ -76,7 +76,7 @@ IPv4Address CPingProbe::ResolveHost(const char* host)
 
 void CPingProbe::Measure(Results& results)
 {
-    const std::optional<IPv4Address> dotted = m_echo.DottedAddress(m_pszHost);
+    const std::optional<IPv4Address> dotted = m_network.DottedAddress(m_pszHost);
     const IPv4Address destination = dotted ? *dotted : ResolveHost(m_pszHost);
     // Address 0 is what a failed resolution leaves, and no server: an echo
     // sent there would be answered by this very machine on some systems.
@@ -87,12 +87,12 @@ void CPingProbe::Measure(Results& results)
     // no ICMP, so it is made also where echo cannot be used.
     if (m_connectGamePort)
         results.gamePortTime =
-            GamePortTimeOf(m_echo.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
+            GamePortTimeOf(m_network.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
 }
 
 std::int32_t CPingProbe::Echo(IPv4Address destination)
 {
-    std::unique_ptr<EchoSession> session = m_echo.OpenSession();
+    std::unique_ptr<EchoSession> session = m_network.OpenSession();
     if (!session)
         return PING_UNREACHABLE;
     return AverageRoundTrip(*session, destination);

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "lists/server_list.h"
-#include "platform/echo_service.h"
+#include "platform/network.h"
+#include "platform/worker_threads.h"
 
 // One measurement of one server on a worker thread of its own: the average
 // round-trip time of the answered echo requests, or PING_UNREACHABLE when
@@ -19,7 +20,7 @@
 // m_bBusy, so an idle probe may be destroyed at once.
 class CPingProbe {
   public:
-    explicit CPingProbe(EchoService& echo) : m_echo(echo) {}
+    CPingProbe(Network& network, WorkerThreads& threads) : m_network(network), m_threads(threads) {}
     CPingProbe(const CPingProbe&) = delete;
     CPingProbe& operator=(const CPingProbe&) = delete;
 
@@ -56,5 +57,6 @@ class CPingProbe {
     std::int32_t AverageRoundTrip(EchoSession& session, IPv4Address destination);
     void Finish(const Results& results);
 
-    EchoService& m_echo;
+    Network& m_network;
+    WorkerThreads& m_threads;
 };

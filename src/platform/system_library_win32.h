@@ -12,3 +12,11 @@ void RestrictDllSearchToSystem();
 
 // Loads one of Windows' own DLLs from the system folder alone.
 HMODULE LoadSystemLibrary(const char* fileName);
+
+// The function that the module exports under the name, as the caller's
+// function type; null where the module lacks it.
+template <typename Function> Function LibraryFunction(HMODULE module, const char* name)
+{
+    // Through a plain function pointer, which every function type converts to.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}

@@ -19,9 +19,10 @@
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "platform/clock_win32.h"
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
+#include "platform/worker_threads_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view.h"
@@ -75,7 +76,8 @@ class SocketsStarted : public ::testing::Test {
     }
     static void TearDownTestSuite() { WSACleanup(); }
 
-    Win32EchoService echo;
+    Win32Network network;
+    Win32WorkerThreads threads;
 };
 
 class RealPing : public SocketsStarted {
@@ -91,7 +93,7 @@ class RealPing : public SocketsStarted {
             Sleep(10);
     }
 
-    CPingProbe probe{echo};
+    CPingProbe probe{network, threads};
 };
 
 TEST_F(RealPing, LoopbackAnswersWithinTheTimeout)
@@ -121,7 +123,7 @@ TEST_F(RealPing, ANameUnderTheInvalidDomainIsUnreachable)
 TEST_F(SocketsStarted, LookUpsLeaveTheProcessSocketsStarted)
 {
     for (int lookUp = 0; lookUp < 3; ++lookUp)
-        EXPECT_EQ(echo.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
+        EXPECT_EQ(network.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
     EXPECT_EQ(gethostbyname("velnor..invalid"), nullptr);
     EXPECT_NE(WSAGetLastError(), WSANOTINITIALISED);
 }
@@ -142,7 +144,7 @@ TEST_F(RealPing, ManyProbesAtOnceEachGetTheirOwnAnswer)
     std::deque<CPingProbe> probes;
     for (int i = 0; i < count; ++i) {
         hosts[i] = "127.0.0." + std::to_string(i + 1);
-        CPingProbe& started = probes.emplace_back(echo);
+        CPingProbe& started = probes.emplace_back(network, threads);
         started.m_pszHost = hosts[i].c_str();
         started.m_nTimeout = PING_TIMEOUT_MS;
         started.Start();
@@ -270,7 +272,7 @@ class PingCommand : public SocketsStarted {
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
     OperatingSystem system;
-    CManagerDlg dialog{system, echo};
+    CManagerDlg dialog{system, network};
     Win32ServerView view;
 };
 
@@ -313,7 +315,7 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     Win32WorkIndicator progress;
     ServerViewPingReport report(view, progress);
     GamePortMemory gamePorts;
-    PingAll(list, report, clock, echo, gamePorts);
+    PingAll(list, report, clock, network, threads, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

@@ -2,7 +2,7 @@
 
 #include <winsock.h>
 
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ PortConnection AwaitConnection(SOCKET handle, long long start, std::int32_t time
 
 } // namespace
 
-PortConnection Win32EchoService::ConnectToPort(IPv4Address destination, std::uint16_t port,
-                                               std::int32_t timeoutMs)
+PortConnection Win32Network::ConnectToPort(IPv4Address destination, std::uint16_t port,
+                                           std::int32_t timeoutMs)
 {
     Socket connection;
     if (!connection.IsOpen() || !SetNonBlocking(connection.Handle()))
