@@ -27,21 +27,9 @@ class FakeWorkerThreads : public WorkerThreads {
     }
 
     // Runs every started thread that has not run yet.
-    void RunAllThreads()
-    {
-        while (!pending_.empty())
-            RunPending(0);
-    }
+    void RunAllThreads() { RunThreadsDueBy(UINT32_MAX); }
     // Runs the threads whose time has come on the clock.
-    void RunDueThreads()
-    {
-        for (size_t i = 0; i < pending_.size();) {
-            if (pending_[i].runAt <= Now())
-                RunPending(i);
-            else
-                ++i;
-        }
-    }
+    void RunDueThreads() { RunThreadsDueBy(Now()); }
     size_t PendingThreads() const { return pending_.size(); }
 
     // How long after its start the n-th thread runs, on the clock; 0 when
@@ -61,11 +49,17 @@ class FakeWorkerThreads : public WorkerThreads {
     };
 
     std::uint32_t Now() const { return clock_ ? clock_->TickCount() : 0; }
-    void RunPending(size_t index)
+    void RunThreadsDueBy(std::uint32_t time)
     {
-        Thread thread = pending_[index];
-        pending_.erase(pending_.begin() + index);
-        exitCodes.push_back(thread.proc(thread.parameter));
+        for (size_t i = 0; i < pending_.size();) {
+            const Thread thread = pending_[i];
+            if (thread.runAt > time) {
+                ++i;
+                continue;
+            }
+            pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i));
+            exitCodes.push_back(thread.proc(thread.parameter));
+        }
     }
 
     Clock* clock_;
