@@ -76,7 +76,9 @@ class IcmpSession : public EchoSession {
 
 std::unique_ptr<EchoSession> Win32Network::OpenSession()
 {
-    Library library(LoadSystemLibrary("ICMP.DLL"));
+    // The ICMP helper of old, and where Windows no longer has it, the IP
+    // helper, which has exported the same functions since Windows XP.
+    Library library(LoadFirstSystemLibrary({"ICMP.DLL", "IPHLPAPI.DLL"}));
     if (!library)
         return nullptr;
     auto createFile = LibraryFunction<IcmpCreateFileFn>(library.get(), "IcmpCreateFile");

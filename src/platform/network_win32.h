@@ -2,8 +2,9 @@
 
 #include "platform/network.h"
 
-// ICMP echo through "ICMP.DLL", which every session loads and releases
-// itself; names and TCP connections through the system's sockets.
+// ICMP echo through "ICMP.DLL", or "IPHLPAPI.DLL" where the system has no
+// "ICMP.DLL", which every session loads and releases itself; names and TCP
+// connections through the system's sockets.
 class Win32Network : public Network {
   public:
     std::unique_ptr<EchoSession> OpenSession() override;

@@ -44,3 +44,12 @@ HMODULE LoadSystemLibrary(const char* fileName)
         return nullptr;
     return LoadLibraryA((std::string(directory) + "\\" + fileName).c_str());
 }
+
+HMODULE LoadFirstSystemLibrary(std::initializer_list<const char*> fileNames)
+{
+    for (const char* fileName : fileNames) {
+        if (HMODULE library = LoadSystemLibrary(fileName))
+            return library;
+    }
+    return nullptr;
+}

@@ -20,6 +20,7 @@
 #include "ping/ping_time.h"
 #include "platform/clock_win32.h"
 #include "platform/network_win32.h"
+#include "platform/system_library_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "platform/worker_threads_win32.h"
@@ -227,6 +228,18 @@ TEST_F(RealPing, ADllPlantedBesideTheProgramNeverRuns)
     EXPECT_TRUE(planted.WasLoaded())
         << "Wine did not prefer the DLL on disk: is icmp=n,b in WINEDLLOVERRIDES?";
     FreeLibrary(plain);
+}
+
+// Where the system folder lacks the ICMP helper, the probe's functions come
+// from the next library named, which exports them too.
+TEST(SystemLibrary, LoadsTheFirstOfTheNamesThatTheSystemFolderHolds)
+{
+    HMODULE library = LoadFirstSystemLibrary({"VELNOR-NONE.DLL", "IPHLPAPI.DLL"});
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library, GetModuleHandleA("IPHLPAPI.DLL"));
+    EXPECT_NE(GetProcAddress(library, "IcmpSendEcho"), nullptr);
+    FreeLibrary(library);
+    EXPECT_EQ(LoadFirstSystemLibrary({"VELNOR-NONE.DLL"}), nullptr);
 }
 
 // The pauses of "Ping" answer what another thread sends to the window
