@@ -69,8 +69,9 @@ void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePo
     const int count = list.GetUpperBound() + 1;
     for (int i = 0; i < count; ++i) {
         CPingProbe& probe = probes[i];
-        // The entry's own text: the probe reads it after this loop.
+        // The entry's own texts: the probe reads them after this loop.
         probe.m_pszHost = list.entries[i].serverName.c_str();
+        probe.m_hostUtf16 = list.entries[i].serverNameUtf16.c_str();
         probe.m_nTimeout = PING_TIMEOUT_MS;
         probe.m_nAttempts = PING_ATTEMPTS;
         probe.m_connectGamePort = sources[i].probe == i;

@@ -31,6 +31,7 @@ class CPingProbe {
     std::uint32_t Run();
     // The host's first IPv4 address, 0 when it does not resolve.
     IPv4Address ResolveHost(const char* host);
+    IPv4Address ResolveHostUtf16(const char16_t* host);
 
     // Why the last name resolution failed; diagnosis only.
     std::string m_strError;
@@ -39,6 +40,10 @@ class CPingProbe {
     std::int32_t m_nAttempts = 3;
     // Borrowed: must stay alive and unchanged while the probe is busy.
     const char* m_pszHost = nullptr;
+    // Borrowed as m_pszHost: the host as its source stored it, in UTF-16,
+    // or null. Where it holds more than ASCII, m_pszHost may show '?' for
+    // what the code page cannot, and the probe looks this name up instead.
+    const char16_t* m_hostUtf16 = nullptr;
     std::int32_t m_nResult = 0;
     bool m_connectGamePort = false;
     // GAME_PORT_UNMEASURED when no connection was asked for.
@@ -53,6 +58,8 @@ class CPingProbe {
     // What a run that measured nothing leaves.
     Results NoMeasurement() const;
     void Measure(Results& results);
+    IPv4Address Destination();
+    IPv4Address AddressOf(const HostLookup& lookup, const char* lookUpCall);
     std::int32_t Echo(IPv4Address destination);
     std::int32_t AverageRoundTrip(EchoSession& session, IPv4Address destination);
     void Finish(const Results& results);

@@ -59,6 +59,8 @@ class Network {
     // nothing when the parser refuses the text.
     virtual std::optional<IPv4Address> DottedAddress(const char* text) = 0;
     virtual HostLookup LookUpHost(const char* name) = 0;
+    // The same for a name in UTF-16, which the code page need not hold.
+    virtual HostLookup LookUpHostUtf16(const char16_t* name) = 0;
     // Opens one TCP connection to the port, waiting up to the timeout, and
     // closes it at once without sending anything.
     virtual PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port,

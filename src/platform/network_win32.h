@@ -10,6 +10,7 @@ class Win32Network : public Network {
     std::unique_ptr<EchoSession> OpenSession() override;
     std::optional<IPv4Address> DottedAddress(const char* text) override;
     HostLookup LookUpHost(const char* name) override;
+    HostLookup LookUpHostUtf16(const char16_t* name) override;
     PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port,
                                  std::int32_t timeoutMs) override;
 };

@@ -5,10 +5,13 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
+#include "ui/server_view.h"
+#include "ui/server_view_ping_report.h"
 
 namespace {
 
@@ -275,6 +278,23 @@ TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
     PressPing();
     EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
     EXPECT_TRUE(network.sent.empty());
+}
+
+// Each probe gets its entry's stored name; one that does not resolve is
+// unreachable, even where its '?' text would.
+TEST_F(PingCommandTest, AHostOutsideTheCodePageThatDoesNotResolveShowsNA)
+{
+    CServerList list;
+    list.Add({"??.example.test", "Korea", 0, GAME_PORT_UNMEASURED, u"서버.example.test"});
+    network.names["??.example.test"] = ALPHA;
+    Answer(ALPHA, 5);
+    FillServerView(list, view);
+    ServerViewPingReport report(view, work);
+    GamePortMemory gamePorts;
+    clock.afterSleep = [this] { threads.RunDueThreads(); };
+    PingAll(list, report, clock, network, threads, gamePorts);
+    EXPECT_EQ(network.lookupsUtf16, std::vector<std::u16string>{u"서버.example.test"});
+    EXPECT_EQ(view.Column(COLUMN_PING), Column{"N/A"});
 }
 
 // A host that drops echo requests but takes the game's connections sorts

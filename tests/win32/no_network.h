@@ -9,5 +9,6 @@ class NoNetwork : public Network {
     std::unique_ptr<EchoSession> OpenSession() override { return nullptr; }
     std::optional<IPv4Address> DottedAddress(const char*) override { return std::nullopt; }
     HostLookup LookUpHost(const char*) override { return {HostLookupStatus::NameFailed, 0, 0}; }
+    HostLookup LookUpHostUtf16(const char16_t*) override { return {HostLookupStatus::NameFailed, 0, 0}; }
     PortConnection ConnectToPort(IPv4Address, std::uint16_t, std::int32_t) override { return {}; }
 };

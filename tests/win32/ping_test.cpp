@@ -120,11 +120,15 @@ TEST_F(RealPing, ANameUnderTheInvalidDomainIsUnreachable)
 }
 
 // Each look-up starts and cleans up the socket layer in pairs, nested in
-// the process's own start-up, which stays.
+// the process's own start-up, which stays. The malformed names fail
+// without a query.
 TEST_F(SocketsStarted, LookUpsLeaveTheProcessSocketsStarted)
 {
-    for (int lookUp = 0; lookUp < 3; ++lookUp)
+    for (int lookUp = 0; lookUp < 3; ++lookUp) {
         EXPECT_EQ(network.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
+        EXPECT_EQ(network.LookUpHostUtf16(u"서버..invalid").status, HostLookupStatus::NameFailed);
+    }
+    EXPECT_EQ(network.LookUpHostUtf16(u"127.0.0.2").address, inet_addr("127.0.0.2"));
     EXPECT_EQ(gethostbyname("velnor..invalid"), nullptr);
     EXPECT_NE(WSAGetLastError(), WSANOTINITIALISED);
 }
