@@ -280,21 +280,25 @@ TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
     EXPECT_TRUE(network.sent.empty());
 }
 
-// Each probe gets its entry's stored name; one that does not resolve is
-// unreachable, even where its '?' text would.
-TEST_F(PingCommandTest, AHostOutsideTheCodePageThatDoesNotResolveShowsNA)
+// A host outside ASCII is looked up by the name its list stored, never by
+// its '?' text, and is unreachable where that name does not resolve; a
+// stored name in plain ASCII goes the 8-bit way.
+TEST_F(PingCommandTest, AHostOutsideTheCodePageIsLookedUpByItsStoredName)
 {
     CServerList list;
     list.Add({"??.example.test", "Korea", 0, GAME_PORT_UNMEASURED, u"서버.example.test"});
+    list.Add({"198.18.1.2", "US", 0, GAME_PORT_UNMEASURED, u"198.18.1.2"});
     network.names["??.example.test"] = ALPHA;
     Answer(ALPHA, 5);
+    Answer(BRAVO, 7);
     FillServerView(list, view);
     ServerViewPingReport report(view, work);
     GamePortMemory gamePorts;
     clock.afterSleep = [this] { threads.RunDueThreads(); };
     PingAll(list, report, clock, network, threads, gamePorts);
     EXPECT_EQ(network.lookupsUtf16, std::vector<std::u16string>{u"서버.example.test"});
-    EXPECT_EQ(view.Column(COLUMN_PING), Column{"N/A"});
+    EXPECT_TRUE(network.lookups.empty());
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "7"}));
 }
 
 // A host that drops echo requests but takes the game's connections sorts

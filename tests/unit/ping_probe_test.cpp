@@ -179,26 +179,6 @@ TEST_F(PingProbeTest, ResolvesANameToItsFirstAddress)
     EXPECT_EQ(probe.m_strError, "");
 }
 
-// A host that the code page shows with '?' is looked up by the name its
-// source stored, never by that text; one in plain ASCII goes the 8-bit way.
-TEST_F(PingProbeTest, LooksAHostOutsideAsciiUpByItsStoredName)
-{
-    network.names["??.example.test"] = FakeNetwork::Address(198, 18, 1, 9);
-    network.namesUtf16[u"서버.example.test"] = SERVER;
-    Script(SERVER, {FakeNetwork::Answer(20), FakeNetwork::Answer(22), FakeNetwork::Answer(24)});
-    probe.m_pszHost = "??.example.test";
-    probe.m_hostUtf16 = u"서버.example.test";
-    Measure();
-    EXPECT_TRUE(network.lookups.empty());
-    EXPECT_EQ(network.lookupsUtf16, std::vector<std::u16string>{u"서버.example.test"});
-    EXPECT_EQ(probe.m_nResult, 22);
-
-    probe.m_hostUtf16 = u"useast.example";
-    Measure();
-    EXPECT_EQ(network.lookups, std::vector<std::string>{"??.example.test"});
-    EXPECT_EQ(network.lookupsUtf16.size(), 1u);
-}
-
 TEST_F(PingProbeTest, ANameThatDoesNotResolveIsUnreachableAndSaysWhy)
 {
     probe.m_pszHost = "nowhere.invalid";

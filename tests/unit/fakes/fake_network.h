@@ -63,12 +63,11 @@ class FakeNetwork : public Network {
             return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
         return {HostLookupStatus::Resolved, it->second, 0};
     }
+    // No UTF-16 name resolves.
     HostLookup LookUpHostUtf16(const char16_t* name) override
     {
         lookupsUtf16.push_back(name);
-        auto it = namesUtf16.find(name);
-        return it == namesUtf16.end() ? HostLookup{HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND}
-                                      : HostLookup{HostLookupStatus::Resolved, it->second, 0};
+        return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
     }
     PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port, std::int32_t timeoutMs) override
     {
@@ -80,7 +79,6 @@ class FakeNetwork : public Network {
     // the script goes unanswered.
     std::map<IPv4Address, std::deque<EchoReply>> replies;
     std::map<std::string, IPv4Address> names;
-    std::map<std::u16string, IPv4Address> namesUtf16;
     // What a connection to each destination gives; no answer when not given.
     std::map<IPv4Address, PortConnection> ports;
     bool icmpAvailable = true;
