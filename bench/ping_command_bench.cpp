@@ -25,7 +25,7 @@
 #include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
 #include "platform/clock_win32.h"
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
 #include "res/resource.h"
@@ -117,8 +117,8 @@ int main(int argc, char** argv)
     if (WSAStartup(WINSOCK_1_1, &data) != 0 || !SeedServerList(LoopbackList(count)))
         return 1;
     OperatingSystem system;
-    Win32EchoService echo;
-    CManagerDlg dialog(system, echo);
+    Win32Network network;
+    CManagerDlg dialog(system, network);
     if (dialog.Create() == nullptr)
         return 1;
     Win32ServerView view;
@@ -143,7 +143,8 @@ int main(int argc, char** argv)
     ServerViewPingReport report(rows, progress);
     // Loopback's ports were connected to by the press: their outcomes are remembered.
     GamePortMemory gamePorts;
-    const Figures schedule = Measure([&] { PingAll(list, report, clock, echo, gamePorts); });
+    const Figures schedule =
+        Measure([&] { PingAll(list, report, clock, network, system.threads, gamePorts); });
     std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu, RowsWithATime(rows));
     WSACleanup();
     return 0;

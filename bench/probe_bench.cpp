@@ -19,14 +19,15 @@
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 #include "platform/winsock_version_win32.h"
+#include "platform/worker_threads_win32.h"
 
 namespace {
 
-void ProbeOnce(Win32EchoService& echo, bool gamePort, int round, const char* host)
+void ProbeOnce(Win32Network& network, Win32WorkerThreads& threads, bool gamePort, int round, const char* host)
 {
-    CPingProbe probe(echo);
+    CPingProbe probe(network, threads);
     probe.m_pszHost = host;
     probe.m_nTimeout = PING_TIMEOUT_MS;
     probe.m_nAttempts = gamePort ? 0 : PING_ATTEMPTS;
@@ -56,11 +57,12 @@ int main(int argc, char** argv)
     WSADATA data;
     if (WSAStartup(WINSOCK_1_1, &data) != 0)
         return 1;
-    Win32EchoService echo;
+    Win32Network network;
+    Win32WorkerThreads threads;
     int rounds = std::atoi(argv[1]);
     for (int round = 1; round <= rounds; ++round) {
         for (int i = 2; i < argc; ++i)
-            ProbeOnce(echo, gamePort, round, argv[i]);
+            ProbeOnce(network, threads, gamePort, round, argv[i]);
     }
     WSACleanup();
     return 0;

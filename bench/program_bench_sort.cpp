@@ -5,7 +5,7 @@
 #include <random>
 
 #include "ping/ping_time.h"
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 #include "program_bench.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
@@ -65,8 +65,8 @@ void TimeOneSort(Win32ServerView& view, HWND list, const std::string& order, Sor
 std::vector<SortTimes> SortTimesOf100Rows(int rounds)
 {
     OperatingSystem system;
-    Win32EchoService echo;
-    CManagerDlg dialog(system, echo);
+    Win32Network network;
+    CManagerDlg dialog(system, network);
     dialog.Create();
     RunPendingMessages();
     const HWND list = dialog.Item(IDC_SERVER_LIST);

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
 #include "platform/operating_system_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "res/resource.h"
@@ -42,8 +42,8 @@ bool CManagerApp::InitInstance()
 
     // Every concrete part is made here and lent to the window.
     OperatingSystem system;
-    Win32EchoService echo;
-    CManagerDlg dialog(system, echo);
+    Win32Network network;
+    CManagerDlg dialog(system, network);
     dialog.DoModal();
     return false;
 }

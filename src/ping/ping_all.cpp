@@ -26,11 +26,11 @@ struct GamePortSource {
 
 // All probes are made before the first starts, so that nothing can fail
 // while workers hold their probes.
-ProbeTable MakeProbes(const CServerList& list, EchoService& echo)
+ProbeTable MakeProbes(const CServerList& list, Network& network, WorkerThreads& threads)
 {
     ProbeTable probes;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
-        probes.emplace_back(echo);
+        probes.emplace_back(network, threads);
     return probes;
 }
 
@@ -69,8 +69,9 @@ void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePo
     const int count = list.GetUpperBound() + 1;
     for (int i = 0; i < count; ++i) {
         CPingProbe& probe = probes[i];
-        // The entry's own text: the probe reads it after this loop.
+        // The entry's own texts: the probe reads them after this loop.
         probe.m_pszHost = list.entries[i].serverName.c_str();
+        probe.m_hostUtf16 = list.entries[i].serverNameUtf16.c_str();
         probe.m_nTimeout = PING_TIMEOUT_MS;
         probe.m_nAttempts = PING_ATTEMPTS;
         probe.m_connectGamePort = sources[i].probe == i;
@@ -114,10 +115,10 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
 
 } // namespace
 
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo,
+void PingAll(CServerList& list, PingReport& report, Clock& clock, Network& network, WorkerThreads& threads,
              GamePortMemory& gamePorts)
 {
-    ProbeTable probes = MakeProbes(list, echo);
+    ProbeTable probes = MakeProbes(list, network, threads);
     std::vector<GamePortSource> sources = PlanGamePorts(list, gamePorts, clock.TickCount());
     StartProbes(list, probes, sources, clock, report);
     const int count = static_cast<int>(probes.size());

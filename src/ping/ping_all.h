@@ -5,8 +5,9 @@
 
 class CServerList;
 class Clock;
-class EchoService;
 class GamePortMemory;
+class Network;
+class WorkerThreads;
 
 // A finished server's times and its position in the list.
 struct PingResult {
@@ -38,5 +39,5 @@ class PingReport {
 // One probe per host connects to the game port, unless the memory holds an
 // outcome for that host from less than the interval ago, which is then the
 // outcome shown; each new connection is remembered.
-void PingAll(CServerList& list, PingReport& report, Clock& clock, EchoService& echo,
+void PingAll(CServerList& list, PingReport& report, Clock& clock, Network& network, WorkerThreads& threads,
              GamePortMemory& gamePorts);

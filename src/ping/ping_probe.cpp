@@ -24,6 +24,15 @@ std::int32_t GamePortTimeOf(const PortConnection& connection)
     return GAME_PORT_NO_ANSWER;
 }
 
+bool HoldsMoreThanAscii(const char16_t* text)
+{
+    for (; text != nullptr && *text != u'\0'; ++text) {
+        if (*text > 0x7F)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void CPingProbe::Start()
@@ -34,7 +43,7 @@ void CPingProbe::Start()
     // Busy before the worker exists, so that no poll sees a started probe
     // as idle before its result is in.
     m_bBusy.store(1, std::memory_order_release);
-    if (!m_echo.StartThread(&CPingProbe::ProbeThreadProc, this))
+    if (!m_threads.StartThread(&CPingProbe::ProbeThreadProc, this))
         Finish(NoMeasurement());
 }
 
@@ -60,7 +69,16 @@ std::uint32_t CPingProbe::Run()
 
 IPv4Address CPingProbe::ResolveHost(const char* host)
 {
-    const HostLookup lookup = m_echo.LookUpHost(host);
+    return AddressOf(m_network.LookUpHost(host), "gethostbyname");
+}
+
+IPv4Address CPingProbe::ResolveHostUtf16(const char16_t* host)
+{
+    return AddressOf(m_network.LookUpHostUtf16(host), "GetAddrInfoW");
+}
+
+IPv4Address CPingProbe::AddressOf(const HostLookup& lookup, const char* lookUpCall)
+{
     switch (lookup.status) {
     case HostLookupStatus::Resolved:
         return lookup.address;
@@ -68,16 +86,25 @@ IPv4Address CPingProbe::ResolveHost(const char* host)
         m_strError = "WSAStartup Failure " + std::to_string(lookup.error);
         break;
     case HostLookupStatus::NameFailed:
-        m_strError = "gethostbyname error " + std::to_string(lookup.error);
+        m_strError = lookUpCall + std::string(" error ") + std::to_string(lookup.error);
         break;
     }
     return 0;
 }
 
+// A host outside ASCII is no dotted address, and its 8-bit text may name
+// some other host: only its own name is looked up.
+IPv4Address CPingProbe::Destination()
+{
+    if (HoldsMoreThanAscii(m_hostUtf16))
+        return ResolveHostUtf16(m_hostUtf16);
+    const std::optional<IPv4Address> dotted = m_network.DottedAddress(m_pszHost);
+    return dotted ? *dotted : ResolveHost(m_pszHost);
+}
+
 void CPingProbe::Measure(Results& results)
 {
-    const std::optional<IPv4Address> dotted = m_echo.DottedAddress(m_pszHost);
-    const IPv4Address destination = dotted ? *dotted : ResolveHost(m_pszHost);
+    const IPv4Address destination = Destination();
     // Address 0 is what a failed resolution leaves, and no server: an echo
     // sent there would be answered by this very machine on some systems.
     if (destination == 0)
@@ -87,12 +114,12 @@ void CPingProbe::Measure(Results& results)
     // no ICMP, so it is made also where echo cannot be used.
     if (m_connectGamePort)
         results.gamePortTime =
-            GamePortTimeOf(m_echo.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
+            GamePortTimeOf(m_network.ConnectToPort(destination, GAME_PORT, GAME_PORT_TIMEOUT_MS));
 }
 
 std::int32_t CPingProbe::Echo(IPv4Address destination)
 {
-    std::unique_ptr<EchoSession> session = m_echo.OpenSession();
+    std::unique_ptr<EchoSession> session = m_network.OpenSession();
     if (!session)
         return PING_UNREACHABLE;
     return AverageRoundTrip(*session, destination);

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "lists/server_list.h"
-#include "platform/echo_service.h"
+#include "platform/network.h"
+#include "platform/worker_threads.h"
 
 // One measurement of one server on a worker thread of its own: the average
 // round-trip time of the answered echo requests, or PING_UNREACHABLE when
@@ -19,7 +20,7 @@
 // m_bBusy, so an idle probe may be destroyed at once.
 class CPingProbe {
   public:
-    explicit CPingProbe(EchoService& echo) : m_echo(echo) {}
+    CPingProbe(Network& network, WorkerThreads& threads) : m_network(network), m_threads(threads) {}
     CPingProbe(const CPingProbe&) = delete;
     CPingProbe& operator=(const CPingProbe&) = delete;
 
@@ -30,6 +31,7 @@ class CPingProbe {
     std::uint32_t Run();
     // The host's first IPv4 address, 0 when it does not resolve.
     IPv4Address ResolveHost(const char* host);
+    IPv4Address ResolveHostUtf16(const char16_t* host);
 
     // Why the last name resolution failed; diagnosis only.
     std::string m_strError;
@@ -38,6 +40,10 @@ class CPingProbe {
     std::int32_t m_nAttempts = 3;
     // Borrowed: must stay alive and unchanged while the probe is busy.
     const char* m_pszHost = nullptr;
+    // Borrowed as m_pszHost: the host as its source stored it, in UTF-16,
+    // or null. Where it holds more than ASCII, m_pszHost may show '?' for
+    // what the code page cannot, and the probe looks this name up instead.
+    const char16_t* m_hostUtf16 = nullptr;
     std::int32_t m_nResult = 0;
     bool m_connectGamePort = false;
     // GAME_PORT_UNMEASURED when no connection was asked for.
@@ -52,9 +58,12 @@ class CPingProbe {
     // What a run that measured nothing leaves.
     Results NoMeasurement() const;
     void Measure(Results& results);
+    IPv4Address Destination();
+    IPv4Address AddressOf(const HostLookup& lookup, const char* lookUpCall);
     std::int32_t Echo(IPv4Address destination);
     std::int32_t AverageRoundTrip(EchoSession& session, IPv4Address destination);
     void Finish(const Results& results);
 
-    EchoService& m_echo;
+    Network& m_network;
+    WorkerThreads& m_threads;
 };

@@ -14,8 +14,8 @@ constexpr std::uint32_t PROBE_START_GAP_MS = 200;
 constexpr std::uint32_t PING_POLL_MS = 1000;
 // The games' own port, to which each probe opens one connection.
 constexpr std::uint16_t GAME_PORT = 6112;
-// How long that connection may take. Windows retries a refused connection
-// for about a second before it says so, hence more than an echo's wait.
+// How long that connection may take: more than an echo's wait, for the
+// systems that send a refused connection again before they say so.
 constexpr std::int32_t GAME_PORT_TIMEOUT_MS = 2000;
 // The game services ban addresses that connect in quick succession: a host
 // sees one connection at most in this long.

@@ -8,10 +8,11 @@
 #include "platform/shell_win32.h"
 #include "platform/time_zone_win32.h"
 #include "platform/work_indicator_win32.h"
+#include "platform/worker_threads_win32.h"
 
 // The Windows side of every seam that the main window's commands and links
 // reach, in one object that the application makes and lends to the window.
-// The echo service is lent apart, so that tests can stand in for it alone.
+// The network is lent apart, so that tests can stand in for it alone.
 struct OperatingSystem {
     Win32Registry registry;
     Win32FileStore files;
@@ -21,4 +22,5 @@ struct OperatingSystem {
     Win32TimeZone timeZone;
     Win32WorkIndicator work;
     Win32CodePage codePage;
+    Win32WorkerThreads threads;
 };

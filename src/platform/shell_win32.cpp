@@ -17,9 +17,7 @@ ShellExecuteProc ShellExecuteFunction()
 {
     static const ShellExecuteProc execute = [] {
         HMODULE shell = LoadSystemLibrary("SHELL32.DLL");
-        return shell ? reinterpret_cast<ShellExecuteProc>(
-                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
-                     : nullptr;
+        return shell ? LibraryFunction<ShellExecuteProc>(shell, "ShellExecuteA") : nullptr;
     }();
     return execute;
 }

@@ -14,8 +14,7 @@ using SetDllDirectoryFn = BOOL(WINAPI*)(LPCSTR);
 // first two, and the oldest the last.
 template <typename Function> Function Kernel32Function(const char* name)
 {
-    HMODULE kernel32 = GetModuleHandleA("KERNEL32.DLL");
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(kernel32, name)));
+    return LibraryFunction<Function>(GetModuleHandleA("KERNEL32.DLL"), name);
 }
 
 // The loader knows the LOAD_LIBRARY_SEARCH_ flags exactly where it has
@@ -44,4 +43,13 @@ HMODULE LoadSystemLibrary(const char* fileName)
     if (length == 0 || length >= MAX_PATH)
         return nullptr;
     return LoadLibraryA((std::string(directory) + "\\" + fileName).c_str());
+}
+
+HMODULE LoadFirstSystemLibrary(std::initializer_list<const char*> fileNames)
+{
+    for (const char* fileName : fileNames) {
+        if (HMODULE library = LoadSystemLibrary(fileName))
+            return library;
+    }
+    return nullptr;
 }

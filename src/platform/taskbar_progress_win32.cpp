@@ -13,7 +13,7 @@ using CoUninitializeProc = void(WINAPI*)();
 
 template <typename Proc> Proc ComFunction(HMODULE com, const char* name)
 {
-    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(com, name)));
+    return LibraryFunction<Proc>(com, name);
 }
 
 // The taskbar's list, ready for use; null where the system has none.

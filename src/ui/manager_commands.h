@@ -10,14 +10,15 @@
 
 class Clock;
 class CodePage;
-class EchoService;
 class FileStore;
+class Network;
 class Registry;
 class ServerView;
 class Shell;
 class TimeZone;
 class User;
 class WorkIndicator;
+class WorkerThreads;
 
 // What the main window's commands reach: the window's own ports and the
 // operating system's seams.
@@ -28,7 +29,8 @@ struct CommandSeams {
     FileStore& files;
     Shell& shell;
     Clock& clock;
-    EchoService& echo;
+    Network& network;
+    WorkerThreads& threads;
     TimeZone& timeZone;
     WorkIndicator& work;
     const CodePage& codePage;

@@ -20,7 +20,7 @@ void ManagerCommands::OnPing()
     m_seams.view.Repaint();
     SavePrivateListIfCurrent();
     ServerViewPingReport report(m_seams.view, m_seams.work);
-    PingAll(*m_currentList, report, m_seams.clock, m_seams.echo, m_gamePorts);
+    PingAll(*m_currentList, report, m_seams.clock, m_seams.network, m_seams.threads, m_gamePorts);
     SortServerViewByPing(m_seams.view);
     m_seams.work.EndWork();
     m_bPinging = false;

@@ -7,10 +7,10 @@
 #include "ui/minimised_icon.h"
 #include "win/message_box.h"
 
-CManagerDlg::CManagerDlg(OperatingSystem& system, EchoService& echo)
+CManagerDlg::CManagerDlg(OperatingSystem& system, Network& network)
     : win::Dialog(IDD_MAIN), m_work(system.work),
       m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, system.clock,
-                              echo, system.timeZone, system.work, system.codePage}),
+                              network, system.threads, system.timeZone, system.work, system.codePage}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
       m_mailLink(LinkOpener(system.shell, system.associations, *this))

@@ -2,7 +2,7 @@
 
 #include "controls/link_label_win32.h"
 #include "lists/server_list.h"
-#include "platform/echo_service.h"
+#include "platform/network.h"
 #include "platform/operating_system_win32.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
@@ -14,9 +14,9 @@
 // ManagerCommands; as the commands' User it shows boxes and reads controls.
 class CManagerDlg : public win::Dialog, public User {
   public:
-    // The system and the echo service are the application's, and outlive
-    // the window.
-    CManagerDlg(OperatingSystem& system, EchoService& echo);
+    // The system and the network are the application's, and outlive the
+    // window.
+    CManagerDlg(OperatingSystem& system, Network& network);
     ~CManagerDlg() override;
 
     void ShowMessage(const std::string& text) override;

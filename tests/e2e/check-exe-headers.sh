@@ -3,7 +3,7 @@
 # format and machine the build is for, the Windows GUI subsystem, ASLR and
 # DEP (a change of linker flags must not drop them), and that it imports no
 # DLL beyond Windows' own (no MinGW runtime DLL), so that the one file runs
-# anywhere.
+# anywhere; the 32-bit build, from Windows XP SP3 on.
 #
 #   check-exe-headers.sh EXE PE32|PE32+
 set -euo pipefail
@@ -50,5 +50,26 @@ for dll in "${dlls[@]}"; do
   fi
 done
 
+# The 32-bit build starts on Windows XP SP3: XP's loader refuses a newer
+# subsystem version, and any function that XP's DLLs lack.
+xp=""
+if [ "$format" = PE32 ]; then
+  version=$(awk '$1 == "MajorSubsystemVersion" { major = $2 } $1 == "MinorSubsystemVersion" { print major * 100 + $2 }' <<<"$headers")
+  [ "$version" -le 501 ] || expect "the subsystem version, major * 100 + minor" "$version" "501 or less"
+  allowed=$(awk '!/^#/ && NF >= 2 { print toupper($1), $2 }' "$(dirname "$0")/xp-sp3-imports.txt")
+  # One line per import: the DLL and the function's name, or "#" and the
+  # ordinal where it is imported by number alone.
+  imported=$(awk '$1 == "DLL" && $2 == "Name:" { dll = toupper($3); next }
+    dll && NF == 0 { dll = "" }
+    dll && $1 ~ /^[0-9a-f]+$/ && NF >= 2 && $1 != "vma:" { print dll, (NF >= 3 ? $3 : "#" $2) }' <<<"$headers")
+  while read -r dll function; do
+    if ! grep -qxF "$dll $function" <<<"$allowed"; then
+      echo "$exe: imports $function from $dll, which tests/e2e/xp-sp3-imports.txt does not list as present on Windows XP SP3" >&2
+      failures=$((failures + 1))
+    fi
+  done <<<"$imported"
+  xp=", starts on Windows XP SP3 ($(wc -l <<<"$imported") imports listed)"
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "$exe: $format, $machine, Windows GUI, ASLR and DEP on, imports only Windows' own DLLs: ${dlls[*]}"
+echo "$exe: $format, $machine, Windows GUI, ASLR and DEP on, imports only Windows' own DLLs: ${dlls[*]}$xp"

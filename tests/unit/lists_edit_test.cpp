@@ -141,11 +141,11 @@ TEST_F(EditCommandsTest, DeleteKeepsTheHiddenBytesOfLookAlikeRowsSortedApartByTh
     const std::string fast = std::string("a\0fast", 7) + std::string(14, ' ') + "same\r\n";
     files.files[PATH] = slow + fast + "c                    third\r\n";
     commands.OnPrivateServers();
-    echo.names["a"] = FakeEchoService::Address(198, 18, 1, 1);
+    network.names["a"] = FakeNetwork::Address(198, 18, 1, 1);
     for (std::uint32_t milliseconds : {30, 30, 30, 10, 10, 10})
-        echo.replies[echo.names["a"]].push_back(FakeEchoService::Answer(milliseconds));
+        network.replies[network.names["a"]].push_back(FakeNetwork::Answer(milliseconds));
     clock.now = 100000;
-    clock.afterSleep = [this] { echo.RunDueThreads(); };
+    clock.afterSleep = [this] { threads.RunDueThreads(); };
     commands.OnPing();
     ASSERT_EQ(view.Column(COLUMN_PING), (Names{"10", "30", "N/A"}));
     view.selected = 2;

@@ -5,10 +5,13 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
+#include "ui/server_view.h"
+#include "ui/server_view_ping_report.h"
 
 namespace {
 
@@ -17,9 +20,9 @@ using Sleeps = std::vector<std::uint32_t>;
 using Shown = std::vector<std::string>;
 
 const std::string PRIVATE_LIST_PATH = "C:\\WINDOWS\\VELNOR.INI";
-const IPv4Address ALPHA = FakeEchoService::Address(198, 18, 1, 1);
-const IPv4Address BRAVO = FakeEchoService::Address(198, 18, 1, 2);
-const IPv4Address CHARLIE = FakeEchoService::Address(198, 18, 1, 3);
+const IPv4Address ALPHA = FakeNetwork::Address(198, 18, 1, 1);
+const IPv4Address BRAVO = FakeNetwork::Address(198, 18, 1, 2);
+const IPv4Address CHARLIE = FakeNetwork::Address(198, 18, 1, 3);
 const PortConnection REFUSED{PortOutcome::Refused, 0};
 
 // The main window's commands over fakes, the public list holding the
@@ -31,12 +34,12 @@ struct PingCommandTest : ::testing::Test, FakeMainWindow {
                      serverList);
         commands.InitServerView();
         clock.now = 100000;
-        clock.afterSleep = [this] { echo.RunDueThreads(); };
+        clock.afterSleep = [this] { threads.RunDueThreads(); };
     }
     void Answer(IPv4Address server, std::uint32_t milliseconds)
     {
-        echo.replies[server] = {FakeEchoService::Answer(milliseconds), FakeEchoService::Answer(milliseconds),
-                                FakeEchoService::Answer(milliseconds)};
+        network.replies[server] = {FakeNetwork::Answer(milliseconds), FakeNetwork::Answer(milliseconds),
+                                   FakeNetwork::Answer(milliseconds)};
     }
     // Presses "Ping" and answers whether the press started a ping.
     bool PressPing()
@@ -71,9 +74,9 @@ TEST_F(PingCommandTest, StartsOneProbePerServerTwoHundredMillisecondsApartThenPo
     ASSERT_TRUE(PressPing());
 
     EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 200, 1000}));
-    EXPECT_EQ(echo.threadsStarted, 3u);
-    ASSERT_EQ(echo.sent.size(), 9u);
-    for (const FakeEchoService::Echo& sent : echo.sent)
+    EXPECT_EQ(threads.threadsStarted, 3u);
+    ASSERT_EQ(network.sent.size(), 9u);
+    for (const FakeNetwork::Echo& sent : network.sent)
         EXPECT_EQ(sent.timeoutMs, 1500);
     EXPECT_EQ(view.repaints, 2) << "once before the probes, once per pass";
     EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2", "198.18.1.3"}));
@@ -88,7 +91,7 @@ TEST_F(PingCommandTest, RefillsAndRepaintsTheViewBeforeTheFirstProbeStarts)
     view.rows = {{"stale", "", "7"}};
     std::vector<FakeServerView::Row> rowsAtFirstStart;
     int repaintsAtFirstStart = -1;
-    echo.onThreadStart = [&] {
+    threads.onThreadStart = [&] {
         if (repaintsAtFirstStart < 0) {
             rowsAtFirstStart = view.rows;
             repaintsAtFirstStart = view.repaints;
@@ -108,7 +111,7 @@ TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
     Show("198.18.1.1;198.18.1.2;198.18.1.3");
     Answer(ALPHA, 80);
     Answer(BRAVO, 20);
-    echo.runDelays = {1500};
+    threads.runDelays = {1500};
     std::vector<Column> pingsAfterPass;
     clock.afterSleep = [&] {
         if (clock.sleeps.back() == 1000) {
@@ -116,7 +119,7 @@ TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
             if (pingsAfterPass.size() == 1)
                 view.SetCellText(1, COLUMN_PING, "spoilt");
         }
-        echo.RunDueThreads();
+        threads.RunDueThreads();
     };
     PressPing();
 
@@ -133,19 +136,19 @@ TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
 TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
 {
     Show("198.18.1.1;198.18.1.2");
-    echo.runDelays = {0, 3100};
+    threads.runDelays = {0, 3100};
     PressPing();
     EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000, 1000, 1000, 1000}));
     EXPECT_EQ(view.repaints, 5);
     EXPECT_EQ(view.changesWhilePainting, 0) << "each pass writes its cells, then paints once";
-    EXPECT_EQ(echo.PendingThreads(), 0u);
+    EXPECT_EQ(threads.PendingThreads(), 0u);
 }
 
 // Bravo's probe ends 3.1 s after its start, in the fourth pass.
 TEST_F(PingCommandTest, ShowsTheWaitAndTheShareOfFinishedProbesAfterEveryStartAndPass)
 {
     Show("198.18.1.1;198.18.1.2");
-    echo.runDelays = {0, 3100};
+    threads.runDelays = {0, 3100};
     PressPing();
     EXPECT_EQ(work.shown, (Shown{"begin", "1/2", "1/2", "1/2", "1/2", "1/2", "2/2", "end"}));
     commands.OnPing();
@@ -160,7 +163,7 @@ TEST_F(PingCommandTest, AnEmptyListRunsOnePassAndIsSorted)
     EXPECT_EQ(clock.sleeps, (Sleeps{1000}));
     EXPECT_EQ(work.shown, (Shown{"begin", "0/0", "end"}));
     EXPECT_EQ(view.repaints, 2);
-    EXPECT_EQ(echo.threadsStarted, 0u);
+    EXPECT_EQ(threads.threadsStarted, 0u);
     EXPECT_TRUE(files.calls.empty()) << "nothing was edited, so nothing is written";
     clock.now += 499;
     EXPECT_FALSE(PressPing()) << "the end of the ping was recorded";
@@ -178,8 +181,8 @@ TEST_F(PingCommandTest, SavesThePrivateListBeforeTheFirstProbeStarts)
     files.failReplace = false;
     files.calls.clear();
     std::vector<std::string> fileCallsAtFirstStart;
-    echo.onThreadStart = [&] {
-        if (echo.threadsStarted == 0)
+    threads.onThreadStart = [&] {
+        if (threads.threadsStarted == 0)
             fileCallsAtFirstStart = files.calls;
     };
     PressPing();
@@ -232,7 +235,7 @@ TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
     user.typed = {{"198.18.1.3", "third"}};
     bool sentOnce = false;
     clock.afterSleep = [&] {
-        echo.RunDueThreads();
+        threads.RunDueThreads();
         if (sentOnce)
             return;
         sentOnce = true;
@@ -264,17 +267,38 @@ TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
 TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
 {
     Show("198.18.1.1;198.18.1.2");
-    echo.threadsAvailable = false;
+    threads.threadsAvailable = false;
     PressPing();
     EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000}));
     EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "N/A"}));
 
-    echo.threadsAvailable = true;
-    echo.icmpAvailable = false;
+    threads.threadsAvailable = true;
+    network.icmpAvailable = false;
     clock.now += 500;
     PressPing();
     EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
-    EXPECT_TRUE(echo.sent.empty());
+    EXPECT_TRUE(network.sent.empty());
+}
+
+// A host outside ASCII is looked up by the name its list stored, never by
+// its '?' text, and is unreachable where that name does not resolve; a
+// stored name in plain ASCII goes the 8-bit way.
+TEST_F(PingCommandTest, AHostOutsideTheCodePageIsLookedUpByItsStoredName)
+{
+    CServerList list;
+    list.Add({"??.example.test", "Korea", 0, GAME_PORT_UNMEASURED, u"서버.example.test"});
+    list.Add({"198.18.1.2", "US", 0, GAME_PORT_UNMEASURED, u"198.18.1.2"});
+    network.names["??.example.test"] = ALPHA;
+    Answer(ALPHA, 5);
+    Answer(BRAVO, 7);
+    FillServerView(list, view);
+    ServerViewPingReport report(view, work);
+    GamePortMemory gamePorts;
+    clock.afterSleep = [this] { threads.RunDueThreads(); };
+    PingAll(list, report, clock, network, threads, gamePorts);
+    EXPECT_EQ(network.lookupsUtf16, std::vector<std::u16string>{u"서버.example.test"});
+    EXPECT_TRUE(network.lookups.empty());
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "7"}));
 }
 
 // A host that drops echo requests but takes the game's connections sorts
@@ -282,14 +306,14 @@ TEST_F(PingCommandTest, EndsWithEveryServerUnreachableWhenProbesCannotRun)
 TEST_F(PingCommandTest, SortsServersWhoseGamePortTookTheConnectionFirst)
 {
     Show("198.18.1.1;198.18.1.2;198.18.1.3;198.18.1.4");
-    echo.ports[ALPHA] = {PortOutcome::Accepted, 3};
+    network.ports[ALPHA] = {PortOutcome::Accepted, 3};
     Answer(BRAVO, 20);
-    echo.ports[BRAVO] = {PortOutcome::Accepted, 25};
+    network.ports[BRAVO] = {PortOutcome::Accepted, 25};
     Answer(CHARLIE, 1);
-    echo.ports[CHARLIE] = REFUSED;
+    network.ports[CHARLIE] = REFUSED;
     PressPing();
 
-    EXPECT_EQ(echo.connections.size(), 4u);
+    EXPECT_EQ(network.connections.size(), 4u);
     EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2", "198.18.1.3", "198.18.1.4"}));
     EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "20", "1", "N/A"}));
     EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"3", "25", "Closed", "N/A"}));
@@ -302,29 +326,29 @@ TEST_F(PingCommandTest, SortsServersWhoseGamePortTookTheConnectionFirst)
 TEST_F(PingCommandTest, ConnectsToAHostsGamePortOnceInTwoMinutes)
 {
     Show("198.18.1.1;198.18.1.2");
-    echo.names["Clan.Example"] = ALPHA;
-    echo.names["clan.example"] = ALPHA;
-    echo.ports[ALPHA] = {PortOutcome::Accepted, 7};
-    echo.ports[BRAVO] = REFUSED;
+    network.names["Clan.Example"] = ALPHA;
+    network.names["clan.example"] = ALPHA;
+    network.ports[ALPHA] = {PortOutcome::Accepted, 7};
+    network.ports[BRAVO] = REFUSED;
     files.files[PRIVATE_LIST_PATH] = "Clan.Example first\r\n198.18.1.2 second\r\nclan.example third\r\n";
     commands.OnPrivateServers();
     ASSERT_TRUE(PressPing());
-    EXPECT_EQ(echo.connections.size(), 2u) << "one per host";
+    EXPECT_EQ(network.connections.size(), 2u) << "one per host";
     EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"7", "7", "Closed"}));
     // The outcomes came in at the first pass, one pause before the end.
     const std::uint32_t outcomesIn = clock.now - PING_POLL_MS;
 
-    echo.ports[ALPHA] = REFUSED;
+    network.ports[ALPHA] = REFUSED;
     commands.OnPrivateServers();
     EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"", "", ""})) << "read again, the outcomes are gone";
     clock.now = outcomesIn + GAME_PORT_INTERVAL_MS - 1;
     ASSERT_TRUE(PressPing());
-    EXPECT_EQ(echo.connections.size(), 2u);
+    EXPECT_EQ(network.connections.size(), 2u);
     EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"7", "7", "Closed"})) << "as remembered";
 
     clock.now += PING_DEBOUNCE_MS;
     ASSERT_TRUE(PressPing());
-    EXPECT_EQ(echo.connections.size(), 4u);
+    EXPECT_EQ(network.connections.size(), 4u);
     EXPECT_EQ(view.Column(COLUMN_GAME_PORT), (Column{"Closed", "Closed", "Closed"}));
 }
 

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fakes/fake_echo_service.h"
+#include "fakes/fake_network.h"
+#include "fakes/fake_worker_threads.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_time.h"
 
 namespace {
 
-const IPv4Address SERVER = FakeEchoService::Address(198, 18, 1, 2);
+const IPv4Address SERVER = FakeNetwork::Address(198, 18, 1, 2);
 
 struct PingProbeTest : ::testing::Test {
     PingProbeTest()
@@ -19,15 +20,16 @@ struct PingProbeTest : ::testing::Test {
     void Measure()
     {
         probe.Start();
-        echo.RunAllThreads();
+        threads.RunAllThreads();
     }
     void Script(IPv4Address destination, std::deque<EchoReply> replies)
     {
-        echo.replies[destination] = replies;
+        network.replies[destination] = replies;
     }
 
-    FakeEchoService echo;
-    CPingProbe probe{echo};
+    FakeNetwork network;
+    FakeWorkerThreads threads;
+    CPingProbe probe{network, threads};
 };
 
 // One connection to the game port after the echoes, whatever they gave;
@@ -44,37 +46,37 @@ TEST_F(PingProbeTest, ConnectsOnceToTheGamePortAfterTheEchoesWhenAsked)
                         {{PortOutcome::NoAnswer, 0}, GAME_PORT_NO_ANSWER}};
     probe.m_connectGamePort = true;
     for (const Row& row : rows) {
-        echo.ports[SERVER] = row.connection;
-        echo.connections.clear();
-        echo.sent.clear();
-        Script(SERVER, {FakeEchoService::Answer(30)});
+        network.ports[SERVER] = row.connection;
+        network.connections.clear();
+        network.sent.clear();
+        Script(SERVER, {FakeNetwork::Answer(30)});
         size_t connectionsAtSessionClose = 1;
-        echo.onSessionClosed = [&] { connectionsAtSessionClose = echo.connections.size(); };
+        network.onSessionClosed = [&] { connectionsAtSessionClose = network.connections.size(); };
         Measure();
         EXPECT_EQ(probe.m_nResult, 30);
-        ASSERT_EQ(echo.connections.size(), 1u);
+        ASSERT_EQ(network.connections.size(), 1u);
         EXPECT_EQ(connectionsAtSessionClose, 0u) << "the ICMP session is closed before the connection";
-        EXPECT_EQ(echo.sent.size(), 3u);
-        EXPECT_EQ(echo.connections[0].destination, SERVER);
-        EXPECT_EQ(echo.connections[0].port, 6112);
-        EXPECT_EQ(echo.connections[0].timeoutMs, 2000);
+        EXPECT_EQ(network.sent.size(), 3u);
+        EXPECT_EQ(network.connections[0].destination, SERVER);
+        EXPECT_EQ(network.connections[0].port, 6112);
+        EXPECT_EQ(network.connections[0].timeoutMs, 2000);
         EXPECT_EQ(probe.m_gamePortTime, row.gamePortTime);
     }
 }
 
 TEST_F(PingProbeTest, ConnectsNowhereUnlessAskedAndLeavesTheGamePortUnmeasured)
 {
-    echo.ports[SERVER] = {PortOutcome::Accepted, 5};
+    network.ports[SERVER] = {PortOutcome::Accepted, 5};
     Measure();
-    EXPECT_TRUE(echo.connections.empty());
+    EXPECT_TRUE(network.connections.empty());
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_UNMEASURED);
 }
 
 // Under Wine without the right to send ICMP, the connection still tells.
 TEST_F(PingProbeTest, ConnectsToTheGamePortAlsoWithoutIcmp)
 {
-    echo.icmpAvailable = false;
-    echo.ports[SERVER] = {PortOutcome::Accepted, 9};
+    network.icmpAvailable = false;
+    network.ports[SERVER] = {PortOutcome::Accepted, 9};
     probe.m_connectGamePort = true;
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
@@ -86,15 +88,15 @@ TEST_F(PingProbeTest, AGamePortThatCannotBeTriedHasNoAnswer)
     probe.m_connectGamePort = true;
     probe.m_pszHost = "nowhere.invalid";
     Measure();
-    EXPECT_TRUE(echo.connections.empty()) << "address 0 is no server";
+    EXPECT_TRUE(network.connections.empty()) << "address 0 is no server";
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
 
     probe.m_pszHost = "198.18.1.2";
-    echo.echoThrows = true;
+    network.echoThrows = true;
     Measure();
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
 
-    echo.threadsAvailable = false;
+    threads.threadsAvailable = false;
     probe.Start();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
     EXPECT_EQ(probe.m_gamePortTime, GAME_PORT_NO_ANSWER);
@@ -102,7 +104,7 @@ TEST_F(PingProbeTest, AGamePortThatCannotBeTriedHasNoAnswer)
 
 TEST_F(PingProbeTest, StartsWithItsDefaults)
 {
-    CPingProbe fresh(echo);
+    CPingProbe fresh(network, threads);
     EXPECT_EQ(fresh.m_bBusy.load(), 0);
     EXPECT_EQ(fresh.m_nResult, 0);
     EXPECT_EQ(fresh.m_nTimeout, 750);
@@ -115,19 +117,19 @@ TEST_F(PingProbeTest, StartsWithItsDefaults)
 
 TEST_F(PingProbeTest, AveragesTheAnsweredAttemptsDroppingTheFraction)
 {
-    Script(SERVER, {FakeEchoService::Answer(30), FakeEchoService::Answer(31), FakeEchoService::Answer(33)});
+    Script(SERVER, {FakeNetwork::Answer(30), FakeNetwork::Answer(31), FakeNetwork::Answer(33)});
     Measure();
     EXPECT_EQ(probe.m_nResult, 31);
 
-    Script(SERVER, {FakeEchoService::Answer(41), FakeEchoService::NoAnswer(), FakeEchoService::Answer(42)});
+    Script(SERVER, {FakeNetwork::Answer(41), FakeNetwork::NoAnswer(), FakeNetwork::Answer(42)});
     Measure();
     EXPECT_EQ(probe.m_nResult, 41);
 
-    Script(SERVER, {FakeEchoService::NoAnswer(), FakeEchoService::Answer(40), FakeEchoService::NoAnswer()});
+    Script(SERVER, {FakeNetwork::NoAnswer(), FakeNetwork::Answer(40), FakeNetwork::NoAnswer()});
     Measure();
     EXPECT_EQ(probe.m_nResult, 40);
 
-    Script(SERVER, {FakeEchoService::Answer(0), FakeEchoService::Answer(0), FakeEchoService::Answer(1)});
+    Script(SERVER, {FakeNetwork::Answer(0), FakeNetwork::Answer(0), FakeNetwork::Answer(1)});
     Measure();
     EXPECT_EQ(probe.m_nResult, 0) << "under a millisecond is a measurement, not unreachable";
 }
@@ -136,14 +138,14 @@ TEST_F(PingProbeTest, SendsEveryAttemptToTheAddressWithTheTimeout)
 {
     probe.m_nAttempts = 4;
     Measure();
-    ASSERT_EQ(echo.sent.size(), 4u);
-    for (const FakeEchoService::Echo& echoSent : echo.sent) {
+    ASSERT_EQ(network.sent.size(), 4u);
+    for (const FakeNetwork::Echo& echoSent : network.sent) {
         EXPECT_EQ(echoSent.destination, SERVER);
         EXPECT_EQ(echoSent.timeoutMs, 1500);
     }
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
-    EXPECT_EQ(echo.sessionsOpened, 1);
-    EXPECT_EQ(echo.sessionsClosed, 1);
+    EXPECT_EQ(network.sessionsOpened, 1);
+    EXPECT_EQ(network.sessionsClosed, 1);
 }
 
 TEST_F(PingProbeTest, ZeroOrFewerAttemptsSendNothing)
@@ -151,7 +153,7 @@ TEST_F(PingProbeTest, ZeroOrFewerAttemptsSendNothing)
     for (int attempts : {0, -1}) {
         probe.m_nAttempts = attempts;
         Measure();
-        EXPECT_TRUE(echo.sent.empty());
+        EXPECT_TRUE(network.sent.empty());
         EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
         EXPECT_EQ(probe.m_bBusy.load(), 0);
     }
@@ -160,19 +162,19 @@ TEST_F(PingProbeTest, ZeroOrFewerAttemptsSendNothing)
 TEST_F(PingProbeTest, UsesADottedAddressWithoutResolvingIt)
 {
     Measure();
-    EXPECT_TRUE(echo.lookups.empty());
+    EXPECT_TRUE(network.lookups.empty());
     EXPECT_EQ(probe.m_strError, "");
-    ASSERT_FALSE(echo.sent.empty());
-    EXPECT_EQ(echo.sent[0].destination, SERVER);
+    ASSERT_FALSE(network.sent.empty());
+    EXPECT_EQ(network.sent[0].destination, SERVER);
 }
 
 TEST_F(PingProbeTest, ResolvesANameToItsFirstAddress)
 {
-    echo.names["useast.example"] = SERVER;
-    Script(SERVER, {FakeEchoService::Answer(20), FakeEchoService::Answer(22), FakeEchoService::Answer(24)});
+    network.names["useast.example"] = SERVER;
+    Script(SERVER, {FakeNetwork::Answer(20), FakeNetwork::Answer(22), FakeNetwork::Answer(24)});
     probe.m_pszHost = "useast.example";
     Measure();
-    EXPECT_EQ(echo.lookups, std::vector<std::string>{"useast.example"});
+    EXPECT_EQ(network.lookups, std::vector<std::string>{"useast.example"});
     EXPECT_EQ(probe.m_nResult, 22);
     EXPECT_EQ(probe.m_strError, "");
 }
@@ -183,18 +185,18 @@ TEST_F(PingProbeTest, ANameThatDoesNotResolveIsUnreachableAndSaysWhy)
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
     EXPECT_EQ(probe.m_strError, "gethostbyname error 11001");
-    EXPECT_TRUE(echo.sent.empty()) << "address 0 is no server";
+    EXPECT_TRUE(network.sent.empty()) << "address 0 is no server";
 }
 
 TEST_F(PingProbeTest, AResolverThatCannotStartIsUnreachableAndSaysWhy)
 {
-    echo.names["useast.example"] = SERVER;
-    echo.resolverStartError = 10091;
+    network.names["useast.example"] = SERVER;
+    network.resolverStartError = 10091;
     probe.m_pszHost = "useast.example";
     Measure();
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
     EXPECT_EQ(probe.m_strError, "WSAStartup Failure 10091");
-    EXPECT_TRUE(echo.sent.empty()) << "address 0 is no server";
+    EXPECT_TRUE(network.sent.empty()) << "address 0 is no server";
 }
 
 TEST_F(PingProbeTest, IsBusyWithNoResultFromStartUntilItsWorkerHasRun)
@@ -205,23 +207,23 @@ TEST_F(PingProbeTest, IsBusyWithNoResultFromStartUntilItsWorkerHasRun)
     ASSERT_NE(probe.m_strError, "");
 
     probe.m_pszHost = "198.18.1.2";
-    Script(SERVER, {FakeEchoService::Answer(7)});
+    Script(SERVER, {FakeNetwork::Answer(7)});
     probe.Start();
     EXPECT_EQ(probe.m_bBusy.load(), 1);
     EXPECT_EQ(probe.m_nResult, 0);
     EXPECT_EQ(probe.m_strError, "");
-    EXPECT_TRUE(echo.sent.empty()) << "the worker has not run yet";
+    EXPECT_TRUE(network.sent.empty()) << "the worker has not run yet";
 
-    echo.RunAllThreads();
+    threads.RunAllThreads();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
     EXPECT_EQ(probe.m_nResult, 7);
-    EXPECT_EQ(echo.exitCodes, (std::vector<std::uint32_t>{0, 0}));
+    EXPECT_EQ(threads.exitCodes, (std::vector<std::uint32_t>{0, 0}));
 }
 
 TEST_F(PingProbeTest, ClosesItsIcmpSessionBeforeItReportsTheResult)
 {
     int busyAtClose = -1;
-    echo.onSessionClosed = [&] { busyAtClose = probe.m_bBusy.load(); };
+    network.onSessionClosed = [&] { busyAtClose = probe.m_bBusy.load(); };
     Measure();
     EXPECT_EQ(busyAtClose, 1);
 }
@@ -235,16 +237,16 @@ TEST_F(PingProbeTest, TheThreadEntryRefusesAMissingProbe)
 // so that the poller is never left waiting.
 TEST_F(PingProbeTest, EndsIdleAndUnreachableWithoutIcmp)
 {
-    echo.icmpAvailable = false;
+    network.icmpAvailable = false;
     Measure();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
-    EXPECT_TRUE(echo.sent.empty());
+    EXPECT_TRUE(network.sent.empty());
 }
 
 TEST_F(PingProbeTest, EndsIdleAndUnreachableWhenNoThreadStarts)
 {
-    echo.threadsAvailable = false;
+    threads.threadsAvailable = false;
     probe.Start();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
@@ -252,11 +254,11 @@ TEST_F(PingProbeTest, EndsIdleAndUnreachableWhenNoThreadStarts)
 
 TEST_F(PingProbeTest, EndsIdleAndUnreachableWhenTheEchoFailsOutright)
 {
-    echo.echoThrows = true;
+    network.echoThrows = true;
     Measure();
     EXPECT_EQ(probe.m_bBusy.load(), 0);
     EXPECT_EQ(probe.m_nResult, PING_UNREACHABLE);
-    EXPECT_EQ(echo.sessionsClosed, 1);
+    EXPECT_EQ(network.sessionsClosed, 1);
 }
 
 TEST(PingText, ShowsUnreachableAsNAAndOtherTimesInDecimal)

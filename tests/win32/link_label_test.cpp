@@ -12,7 +12,7 @@
 #include "../unit/fakes/fake_user.h"
 #include "controls/hyperlink.h"
 #include "controls/link_label_win32.h"
-#include "no_echo_service.h"
+#include "no_network.h"
 #include "res/maintainer.h"
 #include "res/resource.h"
 #include "test_registry.h"
@@ -323,8 +323,8 @@ TEST(MainWindowLinks, HomePageOpensItsTextAndMailCarriesASubject)
 {
     SeedServerList("127.0.0.1;127.0.0.2");
     OperatingSystem system;
-    NoEchoService echo;
-    CManagerDlg dialog{system, echo};
+    NoNetwork network;
+    CManagerDlg dialog{system, network};
     ASSERT_NE(dialog.Create(), nullptr);
     HWND home = dialog.Item(IDC_HOMEPAGE_LINK);
     HWND mail = dialog.Item(IDC_MAIL_LINK);

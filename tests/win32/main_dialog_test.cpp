@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lists/server_list.h"
-#include "no_echo_service.h"
+#include "no_network.h"
 #include "res/resource.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
@@ -71,8 +71,8 @@ class MainDialog : public ::testing::Test {
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
 
     OperatingSystem system;
-    NoEchoService echo;
-    CManagerDlg dialog{system, echo};
+    NoNetwork network;
+    CManagerDlg dialog{system, network};
     HWND hwnd = nullptr;
 };
 

@@ -19,9 +19,11 @@
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "platform/clock_win32.h"
-#include "platform/echo_service_win32.h"
+#include "platform/network_win32.h"
+#include "platform/system_library_win32.h"
 #include "platform/winsock_version_win32.h"
 #include "platform/work_indicator_win32.h"
+#include "platform/worker_threads_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view.h"
@@ -75,7 +77,8 @@ class SocketsStarted : public ::testing::Test {
     }
     static void TearDownTestSuite() { WSACleanup(); }
 
-    Win32EchoService echo;
+    Win32Network network;
+    Win32WorkerThreads threads;
 };
 
 class RealPing : public SocketsStarted {
@@ -91,7 +94,7 @@ class RealPing : public SocketsStarted {
             Sleep(10);
     }
 
-    CPingProbe probe{echo};
+    CPingProbe probe{network, threads};
 };
 
 TEST_F(RealPing, LoopbackAnswersWithinTheTimeout)
@@ -117,11 +120,15 @@ TEST_F(RealPing, ANameUnderTheInvalidDomainIsUnreachable)
 }
 
 // Each look-up starts and cleans up the socket layer in pairs, nested in
-// the process's own start-up, which stays.
+// the process's own start-up, which stays. The malformed names fail
+// without a query.
 TEST_F(SocketsStarted, LookUpsLeaveTheProcessSocketsStarted)
 {
-    for (int lookUp = 0; lookUp < 3; ++lookUp)
-        EXPECT_EQ(echo.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
+    for (int lookUp = 0; lookUp < 3; ++lookUp) {
+        EXPECT_EQ(network.LookUpHost("velnor..invalid").status, HostLookupStatus::NameFailed);
+        EXPECT_EQ(network.LookUpHostUtf16(u"서버..invalid").status, HostLookupStatus::NameFailed);
+    }
+    EXPECT_EQ(network.LookUpHostUtf16(u"127.0.0.2").address, inet_addr("127.0.0.2"));
     EXPECT_EQ(gethostbyname("velnor..invalid"), nullptr);
     EXPECT_NE(WSAGetLastError(), WSANOTINITIALISED);
 }
@@ -142,7 +149,7 @@ TEST_F(RealPing, ManyProbesAtOnceEachGetTheirOwnAnswer)
     std::deque<CPingProbe> probes;
     for (int i = 0; i < count; ++i) {
         hosts[i] = "127.0.0." + std::to_string(i + 1);
-        CPingProbe& started = probes.emplace_back(echo);
+        CPingProbe& started = probes.emplace_back(network, threads);
         started.m_pszHost = hosts[i].c_str();
         started.m_nTimeout = PING_TIMEOUT_MS;
         started.Start();
@@ -227,6 +234,17 @@ TEST_F(RealPing, ADllPlantedBesideTheProgramNeverRuns)
     FreeLibrary(plain);
 }
 
+// Where the system folder lacks the ICMP helper, the probe's functions come
+// from the next library named, which exports them too.
+TEST(SystemLibrary, LoadsTheFirstOfTheNamesThatTheSystemFolderHolds)
+{
+    HMODULE library = LoadFirstSystemLibrary({"VELNOR-NONE.DLL", "IPHLPAPI.DLL"});
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library, GetModuleHandleA("IPHLPAPI.DLL"));
+    EXPECT_NE(GetProcAddress(library, "IcmpSendEcho"), nullptr);
+    FreeLibrary(library);
+}
+
 // The pauses of "Ping" answer what another thread sends to the window
 // meanwhile, and leave what is posted to it, as clicks and keys are, in
 // the queue for later.
@@ -270,7 +288,7 @@ class PingCommand : public SocketsStarted {
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
     OperatingSystem system;
-    CManagerDlg dialog{system, echo};
+    CManagerDlg dialog{system, network};
     Win32ServerView view;
 };
 
@@ -313,7 +331,7 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     Win32WorkIndicator progress;
     ServerViewPingReport report(view, progress);
     GamePortMemory gamePorts;
-    PingAll(list, report, clock, echo, gamePorts);
+    PingAll(list, report, clock, network, threads, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
     EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);

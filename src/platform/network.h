@@ -47,26 +47,22 @@ struct PortConnection {
     std::uint32_t milliseconds = 0;
 };
 
-using ThreadProc = std::uint32_t (*)(void* parameter);
-
-// ICMP echo, a TCP connection to a port, host addresses and worker threads,
-// as the probes need them.
-class EchoService {
+// ICMP echo, host addresses and a TCP connection to a port, as the probes
+// need them. Safe on several threads at once.
+class Network {
   public:
-    virtual ~EchoService() = default;
+    virtual ~Network() = default;
     // Null when ICMP cannot be used: the library or one of its functions is
     // missing, or no handle can be opened.
     virtual std::unique_ptr<EchoSession> OpenSession() = 0;
     // The address in dotted-decimal text as the system's parser reads it;
     // nothing when the parser refuses the text.
     virtual std::optional<IPv4Address> DottedAddress(const char* text) = 0;
-    // Looks the host name up; safe on several threads at once.
     virtual HostLookup LookUpHost(const char* name) = 0;
+    // The same for a name in UTF-16, which the code page need not hold.
+    virtual HostLookup LookUpHostUtf16(const char16_t* name) = 0;
     // Opens one TCP connection to the port, waiting up to the timeout, and
     // closes it at once without sending anything.
     virtual PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port,
                                          std::int32_t timeoutMs) = 0;
-    // Starts a thread that runs proc(parameter) at once and ends by itself,
-    // on a small stack of its own; nobody waits for it. False when no thread could be started.
-    virtual bool StartThread(ThreadProc proc, void* parameter) = 0;
 };

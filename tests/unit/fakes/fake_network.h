@@ -11,13 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/echo_service.h"
+#include "platform/network.h"
 
-// A network made of scripted replies and a resolver made of a table. Its
-// "threads" run only when the test says so, or once the clock given to it
-// reaches the time chosen for them, so every interleaving is deterministic.
-class FakeEchoService : public EchoService {
+// A network made of scripted replies and a resolver made of a table.
+class FakeNetwork : public Network {
   public:
     static constexpr std::uint32_t TIMED_OUT = 11010;
     static constexpr int HOST_NOT_FOUND = 11001;
@@ -31,8 +28,6 @@ class FakeEchoService : public EchoService {
         std::uint16_t port;
         std::int32_t timeoutMs;
     };
-
-    explicit FakeEchoService(Clock* clock = nullptr) : clock_(clock) {}
 
     // The address as inet_addr gives it: the four bytes in text order.
     static IPv4Address Address(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d)
@@ -68,53 +63,25 @@ class FakeEchoService : public EchoService {
             return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
         return {HostLookupStatus::Resolved, it->second, 0};
     }
+    // No UTF-16 name resolves.
+    HostLookup LookUpHostUtf16(const char16_t* name) override
+    {
+        lookupsUtf16.push_back(name);
+        return {HostLookupStatus::NameFailed, 0, HOST_NOT_FOUND};
+    }
     PortConnection ConnectToPort(IPv4Address destination, std::uint16_t port, std::int32_t timeoutMs) override
     {
         connections.push_back({destination, port, timeoutMs});
         auto it = ports.find(destination);
         return it == ports.end() ? PortConnection{} : it->second;
     }
-    bool StartThread(ThreadProc proc, void* parameter) override
-    {
-        if (!threadsAvailable)
-            return false;
-        std::uint32_t delay = threadsStarted < runDelays.size() ? runDelays[threadsStarted] : 0;
-        if (onThreadStart)
-            onThreadStart();
-        pending_.push_back({proc, parameter, Now() + delay});
-        ++threadsStarted;
-        return true;
-    }
-
-    // Runs every started thread that has not run yet.
-    void RunAllThreads()
-    {
-        while (!pending_.empty())
-            RunPending(0);
-    }
-    // Runs the threads whose time has come on the clock.
-    void RunDueThreads()
-    {
-        for (size_t i = 0; i < pending_.size();) {
-            if (pending_[i].runAt <= Now())
-                RunPending(i);
-            else
-                ++i;
-        }
-    }
-    size_t PendingThreads() const { return pending_.size(); }
-
     // What each destination answers, attempt by attempt; an attempt beyond
     // the script goes unanswered.
     std::map<IPv4Address, std::deque<EchoReply>> replies;
     std::map<std::string, IPv4Address> names;
     // What a connection to each destination gives; no answer when not given.
     std::map<IPv4Address, PortConnection> ports;
-    // How long after its start the n-th thread runs, on the clock; 0 when
-    // not given.
-    std::vector<std::uint32_t> runDelays;
     bool icmpAvailable = true;
-    bool threadsAvailable = true;
     // A session that throws on its first echo, as a failing platform might.
     bool echoThrows = false;
     // The error of a resolver that cannot be started; 0 when it starts.
@@ -123,35 +90,27 @@ class FakeEchoService : public EchoService {
     std::vector<Echo> sent;
     std::vector<Connection> connections;
     std::vector<std::string> lookups;
-    std::vector<std::uint32_t> exitCodes;
+    std::vector<std::u16string> lookupsUtf16;
     int sessionsOpened = 0;
     int sessionsClosed = 0;
-    size_t threadsStarted = 0;
-    std::function<void()> onThreadStart;
     std::function<void()> onSessionClosed;
 
   private:
-    struct Thread {
-        ThreadProc proc;
-        void* parameter;
-        std::uint32_t runAt;
-    };
-
     class Session : public EchoSession {
       public:
-        explicit Session(FakeEchoService& echo) : echo_(echo) {}
+        explicit Session(FakeNetwork& network) : network_(network) {}
         ~Session() override
         {
-            ++echo_.sessionsClosed;
-            if (echo_.onSessionClosed)
-                echo_.onSessionClosed();
+            ++network_.sessionsClosed;
+            if (network_.onSessionClosed)
+                network_.onSessionClosed();
         }
         EchoReply SendEcho(IPv4Address destination, std::int32_t timeoutMs) override
         {
-            if (echo_.echoThrows)
+            if (network_.echoThrows)
                 throw std::runtime_error("echo failed");
-            echo_.sent.push_back({destination, timeoutMs});
-            std::deque<EchoReply>& script = echo_.replies[destination];
+            network_.sent.push_back({destination, timeoutMs});
+            std::deque<EchoReply>& script = network_.replies[destination];
             if (script.empty())
                 return NoAnswer();
             EchoReply reply = script.front();
@@ -160,17 +119,6 @@ class FakeEchoService : public EchoService {
         }
 
       private:
-        FakeEchoService& echo_;
+        FakeNetwork& network_;
     };
-
-    std::uint32_t Now() const { return clock_ ? clock_->TickCount() : 0; }
-    void RunPending(size_t index)
-    {
-        Thread thread = pending_[index];
-        pending_.erase(pending_.begin() + index);
-        exitCodes.push_back(thread.proc(thread.parameter));
-    }
-
-    Clock* clock_;
-    std::vector<Thread> pending_;
 };
