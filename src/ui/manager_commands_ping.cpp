@@ -3,9 +3,9 @@
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
-#include "platform/work_indicator.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
+#include "ui/work_indicator.h"
 
 void ManagerCommands::OnPing()
 {

@@ -8,9 +8,9 @@
 #include "win/message_box.h"
 
 CManagerDlg::CManagerDlg(OperatingSystem& system, EchoService& echo)
-    : win::Dialog(IDD_MAIN), m_work(system.work),
-      m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, system.clock,
-                              echo, system.timeZone, system.work, system.codePage}),
+    : win::Dialog(IDD_MAIN),
+      m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, m_clock, echo,
+                              system.timeZone, m_work, system.codePage}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
       m_mailLink(LinkOpener(system.shell, system.associations, *this))

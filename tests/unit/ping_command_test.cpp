@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_main_window.h"
+#include "fakes/fake_window_queue.h"
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
+#include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
+#include "ui/server_view_ping_report.h"
+#include "ui/window_pumping_clock.h"
 
 namespace {
 
@@ -258,6 +264,34 @@ TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
     EXPECT_TRUE(commands.OnCommand(IDC_BLIZZARD_SERVERS));
     EXPECT_FALSE(commands.IsPrivateListCurrent());
     EXPECT_FALSE(commands.OnCommand(IDC_HOMEPAGE_LINK)) << "not a command of the window";
+}
+
+// The system calls a window hung whose thread has not looked into its queue
+// for five seconds: through a full list, and through a wait longer than
+// that, the window's wait looks at least once a second.
+TEST_F(PingCommandTest, TheWindowsWaitLooksIntoItsQueueAtLeastOnceASecondThroughAFullPing)
+{
+    CServerList list;
+    for (int i = 1; i <= MAX_SERVERS; ++i)
+        list.Add({"198.18.2." + std::to_string(i), "", 0});
+    FillServerView(list, view);
+    clock.afterSleep = [this] { echo.RunDueThreads(); };
+    echo.runDelays.assign(MAX_SERVERS, 4500);
+    FakeWindowQueue queue(clock);
+    WindowPumpingClock windowClock(queue);
+    ServerViewPingReport report(view, work);
+    GamePortMemory gamePorts;
+    PingAll(list, report, windowClock, echo, gamePorts);
+    windowClock.Sleep(5000);
+
+    ASSERT_EQ(queue.peeks.front(), 0u);
+    ASSERT_EQ(queue.peeks.back(), clock.now);
+    std::uint32_t longest = 0;
+    for (size_t i = 1; i < queue.peeks.size(); ++i)
+        longest = std::max(longest, queue.peeks[i] - queue.peeks[i - 1]);
+    EXPECT_LE(longest, 1000u);
+    EXPECT_EQ(list.GetAt(MAX_SERVERS - 1).pingTime, PING_UNREACHABLE)
+        << "the last probe was polled to its end";
 }
 
 // A platform without ICMP or threads must not leave the poll waiting.

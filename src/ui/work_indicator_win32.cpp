@@ -1,4 +1,4 @@
-#include "platform/work_indicator_win32.h"
+#include "ui/work_indicator_win32.h"
 
 namespace {
 

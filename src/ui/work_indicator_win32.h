@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/taskbar_progress_win32.h"
-#include "platform/work_indicator.h"
+#include "ui/work_indicator.h"
 #include "win/window.h"
 
 // The wait cursor over the window, and the progress on its taskbar button.
