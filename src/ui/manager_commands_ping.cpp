@@ -12,8 +12,6 @@ void ManagerCommands::OnPing()
     // Unsigned arithmetic gives the true elapsed time across a wrap of the tick.
     if (m_seams.clock.TickCount() - m_dwLastPingEnd < PING_DEBOUNCE_MS)
         return;
-    if (m_bPinging)
-        return;
     m_bPinging = true;
     m_seams.work.BeginWork();
     FillServerView(*m_currentList, m_seams.view);

@@ -111,10 +111,6 @@ bool CManagerDlg::OnSysCommand(UINT id)
 {
     if (id == SC_CLOSE)
         EndDialog(IDCANCEL);
-    // The About box's own message loop would take the clicks that wait
-    // for the end of "Ping".
-    if ((id & 0xFFF0) == IDM_ABOUT && IsBusy())
-        return true;
     if ((id & 0xFFF0) == IDM_ABOUT) {
         CAboutDlg about;
         about.DoModal(Handle());

@@ -11,7 +11,6 @@
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
-#include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view_ping_report.h"
 #include "ui/window_pumping_clock.h"
@@ -225,45 +224,6 @@ TEST_F(PingCommandTest, MeasuresTheGuardAcrossAWrapOfTheTick)
     EXPECT_FALSE(PressPing());
     clock.now += 1;
     EXPECT_TRUE(PressPing());
-}
-
-// Another program may send the window any command while "Ping" waits; the
-// probes read the entries' names, so nothing may touch the lists.
-TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
-{
-    Show("198.18.1.1;198.18.1.2");
-    files.files[PRIVATE_LIST_PATH] = "198.18.1.1 first\r\n198.18.1.2 second\r\n";
-    commands.OnPrivateServers();
-    files.calls.clear();
-    user.typed = {{"198.18.1.3", "third"}};
-    bool sentOnce = false;
-    clock.afterSleep = [&] {
-        echo.RunDueThreads();
-        if (sentOnce)
-            return;
-        sentOnce = true;
-        EXPECT_TRUE(commands.IsBusy());
-        view.selected = 0;
-        for (int id : {IDC_PING, IDC_BLIZZARD_SERVERS, IDC_PRIVATE_SERVERS, IDC_ADD_SERVER, IDC_DELETE_SERVER,
-                       IDC_STARCRAFT, IDC_DIABLO, IDC_WARCRAFT2})
-            EXPECT_TRUE(commands.OnCommand(id)) << id;
-    };
-    PressPing();
-
-    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000})) << "no second run";
-    EXPECT_TRUE(commands.IsPrivateListCurrent());
-    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2"}));
-    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
-    EXPECT_EQ(user.prompts, 0);
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_TRUE(shell.calls.empty());
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_TRUE(files.calls.empty()) << "the list was not edited, so not even the ping saves it";
-
-    EXPECT_FALSE(commands.IsBusy());
-    EXPECT_TRUE(commands.OnCommand(IDC_BLIZZARD_SERVERS));
-    EXPECT_FALSE(commands.IsPrivateListCurrent());
-    EXPECT_FALSE(commands.OnCommand(IDC_HOMEPAGE_LINK)) << "not a command of the window";
 }
 
 // The system calls a window hung whose thread has not looked into its queue

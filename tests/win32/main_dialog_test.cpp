@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "lists/server_list.h"
@@ -202,6 +203,30 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
     for (int row = 0; row < view.RowCount(); ++row)
         EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+}
+
+// While "Ping" runs, another thread sends the window what would start other
+// commands: each is answered at once and dropped.
+TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
+{
+    std::vector<bool> answered;
+    std::thread sender([&] {
+        for (auto [message, wParam] :
+             {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDC_PRIVATE_SERVERS, 0)},
+              {WM_SYSCOMMAND, IDM_ABOUT}}) {
+            DWORD_PTR result = 0;
+            answered.push_back(SendMessageTimeoutA(hwnd, message, wParam, 0, SMTO_NORMAL, 5000, &result) !=
+                               0);
+        }
+        // An About box opened meanwhile would hold the ping for good.
+        if (HWND about = FindWindowA(nullptr, "About Velnor"))
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    // The sent messages can only be taken inside the ping's waits.
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0);
+    sender.join();
+    EXPECT_EQ(answered, (std::vector<bool>{true, true}));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_ADD_SERVER))) << "the private list is not shown";
 }
 
 // Counts the messages a window of another program would get reflected.
