@@ -135,6 +135,26 @@ TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
     EXPECT_EQ(view.repaints, 3);
 }
 
+// Alpha answers at once, the fifth probe is still busy a second after the
+// first start, when the sixth starts.
+TEST_F(PingCommandTest, ShowsTheRowsDoneEverySecondWhileProbesAreStillStarting)
+{
+    Show("198.18.1.1;198.18.1.2;198.18.1.3;198.18.1.4;198.18.1.5;198.18.1.6");
+    Answer(ALPHA, 30);
+    echo.runDelays = {0, 0, 0, 0, 900};
+    Column pingsAtSixthStart;
+    int repaintsAtSixthStart = -1;
+    echo.onThreadStart = [&] {
+        if (echo.threadsStarted == 5) {
+            pingsAtSixthStart = view.Column(COLUMN_PING);
+            repaintsAtSixthStart = view.repaints;
+        }
+    };
+    PressPing();
+    EXPECT_EQ(pingsAtSixthStart, (Column{"30", "N/A", "N/A", "N/A", "0", "0"}));
+    EXPECT_EQ(repaintsAtSixthStart, 2);
+}
+
 TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
 {
     Show("198.18.1.1;198.18.1.2");
