@@ -102,6 +102,9 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
+    case WM_SETCURSOR:
+        result = TRUE;
+        return m_work.KeepWaitCursor();
     default:
         return false;
     }

@@ -205,10 +205,24 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
         EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
 }
 
+void PressPingThenRunTheQueue(HWND dialog)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
 // While "Ping" runs, another thread sends the window what would start other
-// commands: each is answered at once and dropped.
+// commands: each is answered at once and dropped. A click and a key queued
+// meanwhile are dropped when it ends.
 TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
 {
+    HWND button = Item(IDC_PRIVATE_SERVERS);
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageA(button, WM_KEYUP, VK_SPACE, 0xC0000001);
     std::vector<bool> answered;
     std::thread sender([&] {
         for (auto [message, wParam] :
@@ -223,10 +237,28 @@ TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
             PostMessageA(about, WM_COMMAND, IDOK, 0);
     });
     // The sent messages can only be taken inside the ping's waits.
-    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0);
+    PressPingThenRunTheQueue(hwnd);
     sender.join();
     EXPECT_EQ(answered, (std::vector<bool>{true, true}));
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_ADD_SERVER))) << "the private list is not shown";
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// The close box, Alt+F4, and the system menu's Close, which arrives as a
+// posted command, are carried out after the ping.
+TEST_F(MainDialog, ACloseQueuedDuringAPingIsCarriedOutAfterIt)
+{
+    const MSG closes[] = {{nullptr, WM_NCLBUTTONUP, HTCLOSE, 0, 0, {}},
+                          {nullptr, WM_SYSKEYDOWN, VK_F4, KF_ALTDOWN << 16, 0, {}},
+                          {nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {}}};
+    for (const MSG& close : closes) {
+        CManagerDlg closing{system, echo};
+        HWND window = closing.Create();
+        ASSERT_NE(window, nullptr);
+        PostMessageA(window, close.message, close.wParam, close.lParam);
+        PressPingThenRunTheQueue(window);
+        EXPECT_FALSE(IsWindow(window)) << close.message;
+    }
 }
 
 // Counts the messages a window of another program would get reflected.
