@@ -10,7 +10,9 @@ std::uint32_t Win32WindowQueue::TickCount()
 void Win32WindowQueue::AnswerSentAndPaint(std::uint32_t milliseconds)
 {
     const DWORD start = GetTickCount();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_SENDMESSAGE | QS_PAINT);
+    // Also for a region to paint that a look into the queue has seen
+    // already: without MWMO_INPUTAVAILABLE the wait would sleep past it.
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_SENDMESSAGE | QS_PAINT, MWMO_INPUTAVAILABLE);
     // PeekMessage runs the sent messages itself. A window that never
     // validates its update region must not hold the wait past its time.
     MSG message;
