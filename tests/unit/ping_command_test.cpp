@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_main_window.h"
-#include "fakes/fake_window_queue.h"
 #include "lists/server_list.h"
 #include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
@@ -14,6 +14,7 @@
 #include "ui/manager_commands.h"
 #include "ui/server_view_ping_report.h"
 #include "ui/window_pumping_clock.h"
+#include "ui/window_queue.h"
 
 namespace {
 
@@ -249,6 +250,17 @@ TEST_F(PingCommandTest, MeasuresTheGuardAcrossAWrapOfTheTick)
 // The system calls a window hung whose thread has not looked into its queue
 // for five seconds: through a full list, and through a wait longer than
 // that, the window's wait looks at least once a second.
+// The window's queue on the fake clock: answering takes the whole time
+// given, and every look into it records its tick.
+struct FakeWindowQueue : WindowQueue {
+    explicit FakeWindowQueue(FakeClock& fakeClock) : clock(fakeClock) {}
+    std::uint32_t TickCount() override { return clock.now; }
+    void AnswerSentAndPaint(std::uint32_t milliseconds) override { clock.Sleep(milliseconds); }
+    void Peek() override { peeks.push_back(clock.now); }
+    FakeClock& clock;
+    std::vector<std::uint32_t> peeks;
+};
+
 TEST_F(PingCommandTest, TheWindowsWaitLooksIntoItsQueueAtLeastOnceASecondThroughAFullPing)
 {
     CServerList list;
@@ -264,12 +276,10 @@ TEST_F(PingCommandTest, TheWindowsWaitLooksIntoItsQueueAtLeastOnceASecondThrough
     PingAll(list, report, windowClock, echo, gamePorts);
     windowClock.Sleep(5000);
 
-    ASSERT_EQ(queue.peeks.front(), 0u);
-    ASSERT_EQ(queue.peeks.back(), clock.now);
-    std::uint32_t longest = 0;
-    for (size_t i = 1; i < queue.peeks.size(); ++i)
-        longest = std::max(longest, queue.peeks[i] - queue.peeks[i - 1]);
-    EXPECT_LE(longest, 1000u);
+    std::uint32_t longest = 0, last = 0;
+    for (std::uint32_t peek : queue.peeks)
+        longest = std::max(longest, peek - std::exchange(last, peek));
+    EXPECT_LE(std::max(longest, clock.now - last), 1000u) << "from the start to the end";
     EXPECT_EQ(list.GetAt(MAX_SERVERS - 1).pingTime, PING_UNREACHABLE)
         << "the last probe was polled to its end";
 }

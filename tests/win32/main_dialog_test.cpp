@@ -213,9 +213,8 @@ void PressPingThenRunTheQueue(HWND dialog)
         DispatchMessageA(&message);
 }
 
-// While "Ping" runs, another thread sends the window what would start other
-// commands: each is answered at once and dropped. A click and a key queued
-// meanwhile are dropped when it ends.
+// While "Ping" runs, the About box that another thread asks for is dropped
+// at once, and a click and a key queued meanwhile when it ends.
 TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
 {
     HWND button = Item(IDC_PRIVATE_SERVERS);
@@ -223,29 +222,24 @@ TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
     PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     PostMessageA(button, WM_KEYDOWN, VK_SPACE, 1);
     PostMessageA(button, WM_KEYUP, VK_SPACE, 0xC0000001);
-    std::vector<bool> answered;
+    bool answered = false;
     std::thread sender([&] {
-        for (auto [message, wParam] :
-             {std::pair<UINT, WPARAM>{WM_COMMAND, MAKEWPARAM(IDC_PRIVATE_SERVERS, 0)},
-              {WM_SYSCOMMAND, IDM_ABOUT}}) {
-            DWORD_PTR result = 0;
-            answered.push_back(SendMessageTimeoutA(hwnd, message, wParam, 0, SMTO_NORMAL, 5000, &result) !=
-                               0);
-        }
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutA(hwnd, WM_SYSCOMMAND, IDM_ABOUT, 0, SMTO_NORMAL, 5000, &result) != 0;
         // An About box opened meanwhile would hold the ping for good.
         if (HWND about = FindWindowA(nullptr, "About Velnor"))
             PostMessageA(about, WM_COMMAND, IDOK, 0);
     });
-    // The sent messages can only be taken inside the ping's waits.
+    // The sent message can only be taken inside the ping's waits.
     PressPingThenRunTheQueue(hwnd);
     sender.join();
-    EXPECT_EQ(answered, (std::vector<bool>{true, true}));
+    EXPECT_TRUE(answered) << "the About box did not open";
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_ADD_SERVER))) << "the private list is not shown";
     EXPECT_TRUE(IsWindow(hwnd));
 }
 
-// The close box, Alt+F4, and the system menu's Close, which arrives as a
-// posted command, are carried out after the ping.
+// The close box, Alt+F4, and Close on the taskbar button's menu, which
+// arrives as a posted command, are carried out after the ping.
 TEST_F(MainDialog, ACloseQueuedDuringAPingIsCarriedOutAfterIt)
 {
     const MSG closes[] = {{nullptr, WM_NCLBUTTONUP, HTCLOSE, 0, 0, {}},
