@@ -27,12 +27,12 @@
 #include "platform/clock_win32.h"
 #include "platform/network_win32.h"
 #include "platform/winsock_version_win32.h"
-#include "platform/work_indicator_win32.h"
 #include "res/resource.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
 #include "ui/server_view_win32.h"
+#include "ui/work_indicator_win32.h"
 
 namespace {
 

@@ -63,24 +63,6 @@ int FinishedProbes(const ProbeTable& probes, int count)
     return finished;
 }
 
-void StartProbes(CServerList& list, ProbeTable& probes, const std::vector<GamePortSource>& sources,
-                 Clock& clock, PingReport& report)
-{
-    const int count = list.GetUpperBound() + 1;
-    for (int i = 0; i < count; ++i) {
-        CPingProbe& probe = probes[i];
-        // The entry's own texts: the probe reads them after this loop.
-        probe.m_pszHost = list.entries[i].serverName.c_str();
-        probe.m_hostUtf16 = list.entries[i].serverNameUtf16.c_str();
-        probe.m_nTimeout = PING_TIMEOUT_MS;
-        probe.m_nAttempts = PING_ATTEMPTS;
-        probe.m_connectGamePort = sources[i].probe == i;
-        probe.Start();
-        clock.Sleep(PROBE_START_GAP_MS);
-        report.ShowProgress(FinishedProbes(probes, i + 1), count);
-    }
-}
-
 // A server is done once its probe is idle and, when another probe's
 // connection serves it, that probe too.
 bool IsDone(const ProbeTable& probes, const GamePortSource& source, int server)
@@ -88,14 +70,15 @@ bool IsDone(const ProbeTable& probes, const GamePortSource& source, int server)
     return !IsBusy(probes[server]) && (source.probe < 0 || !IsBusy(probes[source.probe]));
 }
 
-// Copies every done server's results into its entry and reports them all;
-// a connection is remembered when its probe is first seen done. Answers
-// how many servers were done.
-int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<GamePortSource>& sources,
-                   GamePortMemory& memory, std::uint32_t now, PingReport& report)
+// Copies the results of every done server among the first started into its
+// entry and reports them all; a connection is remembered when its probe is
+// first seen done. Answers how many servers were done.
+int CollectResults(CServerList& list, const ProbeTable& probes, int started,
+                   std::vector<GamePortSource>& sources, GamePortMemory& memory, std::uint32_t now,
+                   PingReport& report)
 {
     std::vector<PingResult> finished;
-    for (int i = 0; i <= list.GetUpperBound(); ++i) {
+    for (int i = 0; i < started; ++i) {
         GamePortSource& source = sources[i];
         if (!IsDone(probes, source, i))
             continue;
@@ -113,6 +96,32 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
     return static_cast<int>(finished.size());
 }
 
+// Long lists take many seconds to start: the servers done meanwhile are
+// shown once a pass's pause has gone by, as in the polling.
+void StartProbes(CServerList& list, ProbeTable& probes, std::vector<GamePortSource>& sources,
+                 GamePortMemory& memory, Clock& clock, PingReport& report)
+{
+    const int count = list.GetUpperBound() + 1;
+    std::uint32_t lastPass = clock.TickCount();
+    for (int i = 0; i < count; ++i) {
+        CPingProbe& probe = probes[i];
+        // The entry's own texts: the probe reads them after this loop.
+        probe.m_pszHost = list.entries[i].serverName.c_str();
+        probe.m_hostUtf16 = list.entries[i].serverNameUtf16.c_str();
+        probe.m_nTimeout = PING_TIMEOUT_MS;
+        probe.m_nAttempts = PING_ATTEMPTS;
+        probe.m_connectGamePort = sources[i].probe == i;
+        probe.Start();
+        clock.Sleep(PROBE_START_GAP_MS);
+        if (clock.TickCount() - lastPass >= PING_POLL_MS) {
+            lastPass = clock.TickCount();
+            CollectResults(list, probes, i + 1, sources, memory, lastPass, report);
+            report.Repaint();
+        }
+        report.ShowProgress(FinishedProbes(probes, i + 1), count);
+    }
+}
+
 } // namespace
 
 void PingAll(CServerList& list, PingReport& report, Clock& clock, Network& network, WorkerThreads& threads,
@@ -120,11 +129,12 @@ void PingAll(CServerList& list, PingReport& report, Clock& clock, Network& netwo
 {
     ProbeTable probes = MakeProbes(list, network, threads);
     std::vector<GamePortSource> sources = PlanGamePorts(list, gamePorts, clock.TickCount());
-    StartProbes(list, probes, sources, clock, report);
+    StartProbes(list, probes, sources, gamePorts, clock, report);
     const int count = static_cast<int>(probes.size());
     bool anyBusy;
     do {
-        const int finished = CollectResults(list, probes, sources, gamePorts, clock.TickCount(), report);
+        const int finished =
+            CollectResults(list, probes, count, sources, gamePorts, clock.TickCount(), report);
         anyBusy = finished < count;
         report.ShowProgress(finished, count);
         clock.Sleep(PING_POLL_MS);

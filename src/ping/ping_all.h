@@ -33,8 +33,9 @@ class PingReport {
 // Measures every server of the list with a probe of its own, started one
 // by one, and polls them until all are idle: each done server's times go
 // into its entry and are reported after every pass, followed by a repaint
-// after the pass's pause. The share of servers done is reported after every
-// start and every pass.
+// after the pass's pause. While the probes are still being started, a pass
+// follows every start that ends a pass's pause. The share of servers done
+// is reported after every start and every pass.
 //
 // One probe per host connects to the game port, unless the memory holds an
 // outcome for that host from less than the interval ago, which is then the

@@ -50,8 +50,7 @@ bool ManagerCommands::OnCommand(int controlId)
     for (const CommandBinding& binding : COMMANDS) {
         if (binding.controlId != controlId)
             continue;
-        if (!IsBusy())
-            (this->*binding.command)();
+        (this->*binding.command)();
         return true;
     }
     return false;

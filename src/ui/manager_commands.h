@@ -46,10 +46,11 @@ class ManagerCommands {
     void InitServerView();
 
     // Runs the command of the button with the control ID; false when no
-    // command has that ID. While "Ping" runs, every command is dropped: the
-    // probes read the entries' names, and its waits take messages sent
-    // from other programs.
+    // command has that ID.
     bool OnCommand(int controlId);
+    // True while "Ping" runs: no other command may start meanwhile, since
+    // the probes read the entries' names and its waits answer messages
+    // that other programs send to the window.
     bool IsBusy() const { return m_bPinging; }
 
     void OnPing();

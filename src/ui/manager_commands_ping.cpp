@@ -3,16 +3,14 @@
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "platform/clock.h"
-#include "platform/work_indicator.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
+#include "ui/work_indicator.h"
 
 void ManagerCommands::OnPing()
 {
     // Unsigned arithmetic gives the true elapsed time across a wrap of the tick.
     if (m_seams.clock.TickCount() - m_dwLastPingEnd < PING_DEBOUNCE_MS)
-        return;
-    if (m_bPinging)
         return;
     m_bPinging = true;
     m_seams.work.BeginWork();

@@ -8,9 +8,9 @@
 #include "win/message_box.h"
 
 CManagerDlg::CManagerDlg(OperatingSystem& system, Network& network)
-    : win::Dialog(IDD_MAIN), m_work(system.work),
-      m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, system.clock,
-                              network, system.threads, system.timeZone, system.work, system.codePage}),
+    : win::Dialog(IDD_MAIN),
+      m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, m_clock,
+                              network, system.threads, system.timeZone, m_work, system.codePage}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
       m_mailLink(LinkOpener(system.shell, system.associations, *this))
@@ -102,6 +102,9 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
+    case WM_SETCURSOR:
+        result = TRUE;
+        return m_work.KeepWaitCursor();
     default:
         return false;
     }
@@ -111,10 +114,6 @@ bool CManagerDlg::OnSysCommand(UINT id)
 {
     if (id == SC_CLOSE)
         EndDialog(IDCANCEL);
-    // The About box's own message loop would take the clicks that wait
-    // for the end of "Ping".
-    if ((id & 0xFFF0) == IDM_ABOUT && IsBusy())
-        return true;
     if ((id & 0xFFF0) == IDM_ABOUT) {
         CAboutDlg about;
         about.DoModal(Handle());

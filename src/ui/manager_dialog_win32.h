@@ -8,6 +8,9 @@
 #include "ui/manager_commands.h"
 #include "ui/server_view_win32.h"
 #include "ui/user.h"
+#include "ui/window_pumping_clock.h"
+#include "ui/window_queue_win32.h"
+#include "ui/work_indicator_win32.h"
 #include "win/dialog.h"
 
 // The main window. It receives the messages and hands every command to
@@ -37,8 +40,11 @@ class CManagerDlg : public win::Dialog, public User {
     bool OnSysCommand(UINT id);
     bool OnPaint();
 
-    Win32WorkIndicator& m_work;
+    // The window's own ports.
     Win32ServerView m_serverView;
+    Win32WorkIndicator m_work;
+    Win32WindowQueue m_queue;
+    WindowPumpingClock m_clock{m_queue};
     ManagerCommands m_commands;
     HICON m_hIcon;
     CLinkLabel m_homePageLink;

@@ -1,8 +1,8 @@
 #include "ui/server_view_ping_report.h"
 
 #include "ping/ping_time.h"
-#include "platform/work_indicator.h"
 #include "ui/server_view.h"
+#include "ui/work_indicator.h"
 
 void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
 {

@@ -17,6 +17,13 @@ bool ReturnsResultDirectly(UINT message)
            message == WM_VKEYTOITEM || message == WM_CHARTOITEM;
 }
 
+bool StartsACommand(UINT message, WPARAM wParam)
+{
+    if (message == WM_SYSCOMMAND)
+        return (wParam & 0xFFF0) != SC_CLOSE;
+    return message == WM_COMMAND || message == WM_HELP;
+}
+
 bool IsReadable(const void* address, SIZE_T size)
 {
     MEMORY_BASIC_INFORMATION region{};
@@ -115,7 +122,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (message == WM_INITDIALOG)
         return OnInitDialog();
-    if (message == WM_COMMAND && IsBusy()) {
+    if (StartsACommand(message, wParam) && IsBusy()) {
         SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, 0);
         return TRUE;
     }

@@ -40,8 +40,10 @@ class Dialog : public Window {
     virtual bool OnNotify(const NMHDR& header, LRESULT& result);
     // Any other message; true when handled, with the message's result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // True while a command runs that other commands must not interrupt:
-    // every WM_COMMAND is then dropped, also one meant for a control.
+    // True while a command runs that no other may interrupt. Whatever
+    // would start one is then dropped: every WM_COMMAND (so nothing is
+    // reflected to a control either), WM_HELP and every WM_SYSCOMMAND but
+    // the close command, which the dialog still carries out.
     virtual bool IsBusy() const { return false; }
 
     void EndDialog(INT_PTR result);

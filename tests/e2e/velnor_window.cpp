@@ -96,6 +96,12 @@ void DialogWindow::PressWithoutWaiting(int id) const
         throw std::runtime_error("cannot click control " + std::to_string(id));
 }
 
+void DialogWindow::PostClick(int id) const
+{
+    PostMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
 void DialogWindow::PostKey(WORD virtualKey) const
 {
     GUITHREADINFO thread{};

@@ -29,6 +29,8 @@ class DialogWindow {
     // Clicks the button and returns at once: for the buttons that close
     // a modal window.
     void PressWithoutWaiting(int id) const;
+    // A click on the control, queued as the mouse queues it; returns at once.
+    void PostClick(int id) const;
     // A key pressed and released on the control that has the keyboard
     // focus, queued as the keyboard queues it; returns at once.
     void PostKey(WORD virtualKey) const;

@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
 #include "ping/ping_time.h"
-#include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
+#include "ui/window_pumping_clock.h"
+#include "ui/window_queue.h"
 
 namespace {
 
@@ -133,6 +137,26 @@ TEST_F(PingCommandTest, UpdatesRowsInPlacePassByPassAndSortsOnlyAtTheEnd)
     EXPECT_EQ(view.repaints, 3);
 }
 
+// Alpha answers at once, the fifth probe is still busy a second after the
+// first start, when the sixth starts.
+TEST_F(PingCommandTest, ShowsTheRowsDoneEverySecondWhileProbesAreStillStarting)
+{
+    Show("198.18.1.1;198.18.1.2;198.18.1.3;198.18.1.4;198.18.1.5;198.18.1.6");
+    Answer(ALPHA, 30);
+    threads.runDelays = {0, 0, 0, 0, 900};
+    Column pingsAtSixthStart;
+    int repaintsAtSixthStart = -1;
+    threads.onThreadStart = [&] {
+        if (threads.threadsStarted == 5) {
+            pingsAtSixthStart = view.Column(COLUMN_PING);
+            repaintsAtSixthStart = view.repaints;
+        }
+    };
+    PressPing();
+    EXPECT_EQ(pingsAtSixthStart, (Column{"30", "N/A", "N/A", "N/A", "0", "0"}));
+    EXPECT_EQ(repaintsAtSixthStart, 2);
+}
+
 TEST_F(PingCommandTest, PollsUntilAPassFindsEveryProbeIdle)
 {
     Show("198.18.1.1;198.18.1.2");
@@ -224,43 +248,41 @@ TEST_F(PingCommandTest, MeasuresTheGuardAcrossAWrapOfTheTick)
     EXPECT_TRUE(PressPing());
 }
 
-// Another program may send the window any command while "Ping" waits; the
-// probes read the entries' names, so nothing may touch the lists.
-TEST_F(PingCommandTest, DropsEveryCommandWhileItRunsAndTakesThemAgainAfterwards)
+// The system calls a window hung whose thread has not looked into its queue
+// for five seconds: through a full list, and through a wait longer than
+// that, the window's wait looks at least once a second.
+// The window's queue on the fake clock: answering takes the whole time
+// given, and every look into it records its tick.
+struct FakeWindowQueue : WindowQueue {
+    explicit FakeWindowQueue(FakeClock& fakeClock) : clock(fakeClock) {}
+    std::uint32_t TickCount() override { return clock.now; }
+    void AnswerSentAndPaint(std::uint32_t milliseconds) override { clock.Sleep(milliseconds); }
+    void Peek() override { peeks.push_back(clock.now); }
+    FakeClock& clock;
+    std::vector<std::uint32_t> peeks;
+};
+
+TEST_F(PingCommandTest, TheWindowsWaitLooksIntoItsQueueAtLeastOnceASecondThroughAFullPing)
 {
-    Show("198.18.1.1;198.18.1.2");
-    files.files[PRIVATE_LIST_PATH] = "198.18.1.1 first\r\n198.18.1.2 second\r\n";
-    commands.OnPrivateServers();
-    files.calls.clear();
-    user.typed = {{"198.18.1.3", "third"}};
-    bool sentOnce = false;
-    clock.afterSleep = [&] {
-        threads.RunDueThreads();
-        if (sentOnce)
-            return;
-        sentOnce = true;
-        EXPECT_TRUE(commands.IsBusy());
-        view.selected = 0;
-        for (int id : {IDC_PING, IDC_BLIZZARD_SERVERS, IDC_PRIVATE_SERVERS, IDC_ADD_SERVER, IDC_DELETE_SERVER,
-                       IDC_STARCRAFT, IDC_DIABLO, IDC_WARCRAFT2})
-            EXPECT_TRUE(commands.OnCommand(id)) << id;
-    };
-    PressPing();
+    CServerList list;
+    for (int i = 1; i <= MAX_SERVERS; ++i)
+        list.Add({"198.18.2." + std::to_string(i), "", 0});
+    FillServerView(list, view);
+    clock.afterSleep = [this] { threads.RunDueThreads(); };
+    threads.runDelays.assign(MAX_SERVERS, 4500);
+    FakeWindowQueue queue(clock);
+    WindowPumpingClock windowClock(queue);
+    ServerViewPingReport report(view, work);
+    GamePortMemory gamePorts;
+    PingAll(list, report, windowClock, network, threads, gamePorts);
+    windowClock.Sleep(5000);
 
-    EXPECT_EQ(clock.sleeps, (Sleeps{200, 200, 1000})) << "no second run";
-    EXPECT_TRUE(commands.IsPrivateListCurrent());
-    EXPECT_EQ(view.Column(COLUMN_SERVER), (Column{"198.18.1.1", "198.18.1.2"}));
-    EXPECT_EQ(PingTimes(), (std::vector<std::int32_t>{PING_UNREACHABLE, PING_UNREACHABLE}));
-    EXPECT_EQ(user.prompts, 0);
-    EXPECT_TRUE(user.messages.empty());
-    EXPECT_TRUE(shell.calls.empty());
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_TRUE(files.calls.empty()) << "the list was not edited, so not even the ping saves it";
-
-    EXPECT_FALSE(commands.IsBusy());
-    EXPECT_TRUE(commands.OnCommand(IDC_BLIZZARD_SERVERS));
-    EXPECT_FALSE(commands.IsPrivateListCurrent());
-    EXPECT_FALSE(commands.OnCommand(IDC_HOMEPAGE_LINK)) << "not a command of the window";
+    std::uint32_t longest = 0, last = 0;
+    for (std::uint32_t peek : queue.peeks)
+        longest = std::max(longest, peek - std::exchange(last, peek));
+    EXPECT_LE(std::max(longest, clock.now - last), 1000u) << "from the start to the end";
+    EXPECT_EQ(list.GetAt(MAX_SERVERS - 1).pingTime, PING_UNREACHABLE)
+        << "the last probe was polled to its end";
 }
 
 // A platform without ICMP or threads must not leave the poll waiting.

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "lists/server_list.h"
@@ -202,6 +203,56 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
     for (int row = 0; row < view.RowCount(); ++row)
         EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+}
+
+void PressPingThenRunTheQueue(HWND dialog)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+// While "Ping" runs, the About box that another thread asks for is dropped
+// at once, and a click and a key queued meanwhile when it ends.
+TEST_F(MainDialog, NothingThatArrivesDuringAPingStartsACommand)
+{
+    HWND button = Item(IDC_PRIVATE_SERVERS);
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageA(button, WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageA(button, WM_KEYUP, VK_SPACE, 0xC0000001);
+    bool answered = false;
+    std::thread sender([&] {
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutA(hwnd, WM_SYSCOMMAND, IDM_ABOUT, 0, SMTO_NORMAL, 5000, &result) != 0;
+        // An About box opened meanwhile would hold the ping for good.
+        if (HWND about = FindWindowA(nullptr, "About Velnor"))
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    // The sent message can only be taken inside the ping's waits.
+    PressPingThenRunTheQueue(hwnd);
+    sender.join();
+    EXPECT_TRUE(answered) << "the About box did not open";
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_ADD_SERVER))) << "the private list is not shown";
+    EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// The close box, Alt+F4, and Close on the taskbar button's menu, which
+// arrives as a posted command, are carried out after the ping.
+TEST_F(MainDialog, ACloseQueuedDuringAPingIsCarriedOutAfterIt)
+{
+    const MSG closes[] = {{nullptr, WM_NCLBUTTONUP, HTCLOSE, 0, 0, {}},
+                          {nullptr, WM_SYSKEYDOWN, VK_F4, KF_ALTDOWN << 16, 0, {}},
+                          {nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {}}};
+    for (const MSG& close : closes) {
+        CManagerDlg closing{system, network};
+        HWND window = closing.Create();
+        ASSERT_NE(window, nullptr);
+        PostMessageA(window, close.message, close.wParam, close.lParam);
+        PressPingThenRunTheQueue(window);
+        EXPECT_FALSE(IsWindow(window)) << close.message;
+    }
 }
 
 // Counts the messages a window of another program would get reflected.

@@ -22,13 +22,15 @@
 #include "platform/network_win32.h"
 #include "platform/system_library_win32.h"
 #include "platform/winsock_version_win32.h"
-#include "platform/work_indicator_win32.h"
 #include "platform/worker_threads_win32.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
 #include "ui/server_view_win32.h"
+#include "ui/window_pumping_clock.h"
+#include "ui/window_queue_win32.h"
+#include "ui/work_indicator_win32.h"
 
 namespace {
 
@@ -248,7 +250,7 @@ TEST(SystemLibrary, LoadsTheFirstOfTheNamesThatTheSystemFolderHolds)
 // The pauses of "Ping" answer what another thread sends to the window
 // meanwhile, and leave what is posted to it, as clicks and keys are, in
 // the queue for later.
-TEST(WindowClock, SleepAnswersSentMessagesAndLeavesPostedOnesQueued)
+TEST(WindowPumpingClock, SleepAnswersSentMessagesAndLeavesPostedOnesQueued)
 {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
@@ -264,7 +266,8 @@ TEST(WindowClock, SleepAnswersSentMessagesAndLeavesPostedOnesQueued)
     WaitForSingleObject(sending, INFINITE);
     // A sleep that took no sent message would leave the sender waiting out
     // its 5 s.
-    Win32WindowClock clock;
+    Win32WindowQueue queue;
+    WindowPumpingClock clock(queue);
     for (int pause = 0; pause < 100 && !answered; ++pause)
         clock.Sleep(50);
     sender.join();

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/work_indicator.h"
+#include "ui/work_indicator.h"
 
 // Records what the window was told to show, in order: "begin", "f/t" for
 // progress, "end".
