@@ -93,7 +93,7 @@ bool IsDone(const ProbeTable& probes, const GamePortSource& source, int server)
 int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<GamePortSource>& sources,
                    GamePortMemory& memory, std::uint32_t now, PingReport& report)
 {
-    std::vector<PingResult> finished;
+    std::vector<int> finished;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
         GamePortSource& source = sources[i];
         if (!IsDone(probes, source, i))
@@ -106,7 +106,7 @@ int CollectResults(CServerList& list, const ProbeTable& probes, std::vector<Game
         }
         list.entries[i].pingTime = probes[i].m_nResult;
         list.entries[i].gamePortTime = gamePortTime;
-        finished.push_back({i, probes[i].m_nResult, gamePortTime});
+        finished.push_back(i);
     }
     report.ShowTimes(finished);
     return static_cast<int>(finished.size());

@@ -3,7 +3,6 @@
 #include "answer/answer.h"
 #include "lists/public_list.h"
 #include "res/resource.h"
-#include "ui/server_view.h"
 #include "ui/show_answer.h"
 #include "ui/user.h"
 
@@ -34,10 +33,14 @@ ManagerCommands::ManagerCommands(const CommandSeams& seams) : m_seams(seams) {}
 void ManagerCommands::InitServerView()
 {
     LoadPublicList(m_seams.registry, m_seams.codePage, m_publicList);
-    FillServerView(m_publicList, m_seams.view);
+    FillServerView(m_publicList, m_viewOrder, m_seams.view);
     m_currentList = &m_publicList;
-    m_seams.user.EnableButton(IDC_ADD_SERVER, false);
-    m_seams.user.EnableButton(IDC_DELETE_SERVER, false);
+    EnableEditing(false);
+}
+
+std::optional<ServerEntry> ManagerCommands::SelectedServer() const
+{
+    return GetSelectedServer(*m_currentList, m_viewOrder, m_seams.view);
 }
 
 void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)

@@ -1,19 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
 #include "ping/game_port_memory.h"
+#include "ui/server_view.h"
 
 class Clock;
 class CodePage;
 class EchoService;
 class FileStore;
 class Registry;
-class ServerView;
 class Shell;
 class TimeZone;
 class User;
@@ -63,6 +64,9 @@ class ManagerCommands {
     const CServerList& CurrentList() const { return *m_currentList; }
 
   private:
+    // The entry of the selected row; none when no row is selected.
+    std::optional<ServerEntry> SelectedServer() const;
+    void EnableEditing(bool enabled);
     void SavePrivateListIfCurrent();
     // One box each, in order: what the features answered for the user.
     void ShowMessages(const std::vector<std::string>& messages);
@@ -72,6 +76,8 @@ class ManagerCommands {
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;
+    // The order in which the view shows the current list.
+    ServerViewOrder m_viewOrder;
     // The "Ping" command's guard against repeated presses.
     bool m_bPinging = false;
     std::uint32_t m_dwLastPingEnd = 0;

@@ -13,8 +13,6 @@ class Win32ServerView : public ServerView {
     // Four columns across the view's width, and the pale colours.
     void SetUpColumns();
 
-    int RowCount() const override { return m_list.GetItemCount(); }
-    std::string CellText(int row, int column) const override { return m_list.GetItemText(row, column); }
     void SetCellText(int row, int column, const std::string& text) override
     {
         m_list.SetItemText(row, column, text);

@@ -570,6 +570,23 @@ TEST_F(LaunchCommandTest, AGatewayIsAddedUnderTheSelectedRowsDescription)
               MultiString({"2000", "01", "127.0.0.11", "-1", "eleven"}));
 }
 
+// The name as the row shows it, bytes after a NUL left out, and no longer
+// than a game takes it.
+TEST_F(LaunchCommandTest, TheServerIsTheSelectedRowsNameAsShownCutForTheGame)
+{
+    files.files[PRIVATE_FILE] = std::string(130, 'x') + " long\r\n" + std::string("a\0hidden b\r\n", 12);
+    ShowPrivateList();
+    for (int row : {0, 1}) {
+        view.selected = row;
+        commands.OnStarCraft();
+    }
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"write " + CONFIGURATION + "\\Server List=" + std::string(127, 'x'),
+                                        "execute C:\\Starcraft\\Starcraft.exe",
+                                        "write " + CONFIGURATION + "\\Server List=a",
+                                        "execute C:\\Starcraft\\Starcraft.exe"}));
+}
+
 TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)
 {
     ShowPrivateList();

@@ -28,7 +28,7 @@ TEST_F(ListCommandsTest, BlizzardServersWritesNothingOfAPrivateListNotEdited)
 {
     files.files[PATH] = "127.0.0.10 ten\n127.0.0.11\televen\n";
     commands.OnPrivateServers();
-    SetPing(0, "80");
+    PingShownList({{"127.0.0.10", 80}});
     commands.OnBlizzardServers();
     EXPECT_EQ(Saves(), 0);
     EXPECT_EQ(File(), "127.0.0.10 ten\n127.0.0.11\televen\n");
@@ -68,7 +68,7 @@ TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTim
 TEST_F(ListCommandsTest, PrivateServersOnThePrivateListRereadsDroppingTimes)
 {
     commands.OnPrivateServers();
-    SetPing(0, "80");
+    PingShownList({{"127.0.0.10", 80}});
     commands.OnAddServer(); // cancelled: nothing changes
     user.typed.push_back({"127.0.0.13", "thirteen"});
     commands.OnAddServer();

@@ -14,6 +14,7 @@
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view_win32.h"
 #include "win/dialog.h"
+#include "win/list_view.h"
 #include "window_queries.h"
 
 namespace {
@@ -194,14 +195,13 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     click.hdr.idFrom = IDC_SERVER_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iSubItem = COLUMN_PING;
-    Win32ServerView view;
-    view.Attach(Item(IDC_SERVER_LIST));
+    win::ListView view(Item(IDC_SERVER_LIST));
     std::vector<std::string> before;
-    for (int row = 0; row < view.RowCount(); ++row)
-        before.push_back(view.CellText(row, COLUMN_SERVER));
+    for (int row = 0; row < view.GetItemCount(); ++row)
+        before.push_back(view.GetItemText(row, COLUMN_SERVER));
     SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
-    for (int row = 0; row < view.RowCount(); ++row)
-        EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+    for (int row = 0; row < view.GetItemCount(); ++row)
+        EXPECT_EQ(view.GetItemText(row, COLUMN_SERVER), before[row]);
 }
 
 // Counts the messages a window of another program would get reflected.

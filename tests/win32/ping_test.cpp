@@ -27,6 +27,7 @@
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
 #include "ui/server_view_win32.h"
+#include "win/list_view.h"
 
 namespace {
 
@@ -271,16 +272,16 @@ class PingCommand : public SocketsStarted {
 
     OperatingSystem system;
     CManagerDlg dialog{system, echo};
-    Win32ServerView view;
+    win::ListView view;
 };
 
 TEST_F(PingCommand, ShowsTheTimeOfEveryAnsweringServer)
 {
     Open("127.0.0.1;127.0.0.2");
     PressPing();
-    ASSERT_EQ(view.RowCount(), 2);
+    ASSERT_EQ(view.GetItemCount(), 2);
     for (int row = 0; row < 2; ++row)
-        EXPECT_TRUE(IsDecimal(view.CellText(row, COLUMN_PING))) << view.CellText(row, COLUMN_PING);
+        EXPECT_TRUE(IsDecimal(view.GetItemText(row, COLUMN_PING))) << view.GetItemText(row, COLUMN_PING);
 }
 
 TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
@@ -290,13 +291,13 @@ TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
         GTEST_SKIP() << NO_FIXTURE;
     Open(silent + ";127.0.0.1");
     PressPing();
-    ASSERT_EQ(view.RowCount(), 2);
-    EXPECT_EQ(view.CellText(0, COLUMN_SERVER), "127.0.0.1");
-    EXPECT_TRUE(IsDecimal(view.CellText(0, COLUMN_PING)));
-    EXPECT_EQ(view.CellText(0, COLUMN_GAME_PORT), "Closed");
-    EXPECT_EQ(view.CellText(1, COLUMN_SERVER), silent);
-    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
-    EXPECT_EQ(view.CellText(1, COLUMN_GAME_PORT), "N/A");
+    ASSERT_EQ(view.GetItemCount(), 2);
+    EXPECT_EQ(view.GetItemText(0, COLUMN_SERVER), "127.0.0.1");
+    EXPECT_TRUE(IsDecimal(view.GetItemText(0, COLUMN_PING)));
+    EXPECT_EQ(view.GetItemText(0, COLUMN_GAME_PORT), "Closed");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_SERVER), silent);
+    EXPECT_EQ(view.GetItemText(1, COLUMN_PING), "N/A");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_GAME_PORT), "N/A");
 }
 
 TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
@@ -308,16 +309,19 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     CServerList list;
     list.Add({"127.0.0.1", "loopback", 0});
     list.Add({silent, "silent", 0});
-    FillServerView(list, view);
+    Win32ServerView rows;
+    rows.Attach(view.Handle());
+    ServerViewOrder order;
+    FillServerView(list, order, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    ServerViewPingReport report(view, progress);
+    ServerViewPingReport report(list, rows, progress);
     GamePortMemory gamePorts;
     PingAll(list, report, clock, echo, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
-    EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
+    EXPECT_EQ(view.GetItemText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);
-    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_PING), "N/A");
 }
 
 } // namespace
