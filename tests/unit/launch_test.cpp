@@ -576,15 +576,11 @@ TEST_F(LaunchCommandTest, TheServerIsTheSelectedRowsNameAsShownCutForTheGame)
 {
     files.files[PRIVATE_FILE] = std::string(130, 'x') + " long\r\n" + std::string("a\0hidden b\r\n", 12);
     ShowPrivateList();
-    for (int row : {0, 1}) {
-        view.selected = row;
+    for (view.selected = 0; view.selected < 2; ++view.selected)
         commands.OnStarCraft();
-    }
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"write " + CONFIGURATION + "\\Server List=" + std::string(127, 'x'),
-                                        "execute C:\\Starcraft\\Starcraft.exe",
-                                        "write " + CONFIGURATION + "\\Server List=a",
-                                        "execute C:\\Starcraft\\Starcraft.exe"}));
+    const std::string serverList = CONFIGURATION + "\\Server List=";
+    EXPECT_EQ(registry.writes,
+              (std::vector<std::string>{serverList + std::string(127, 'x'), serverList + "a"}));
 }
 
 TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)

@@ -50,13 +50,7 @@ TEST_F(ListCommandsTest, BlizzardServersOnThePublicListRefillsAndSortsFromMemory
 
 TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTimes)
 {
-    clock.now = 100000;
-    clock.afterSleep = [this] { echo.RunDueThreads(); };
-    const EchoReply slow = FakeEchoService::Answer(50);
-    echo.replies[FakeEchoService::Address(127, 0, 0, 1)] = {slow, slow, slow};
-    const EchoReply fast = FakeEchoService::Answer(20);
-    echo.replies[FakeEchoService::Address(127, 0, 0, 2)] = {fast, fast, fast};
-    commands.OnPing();
+    PingShownList({{"127.0.0.1", 50}, {"127.0.0.2", 20}});
     ASSERT_EQ(ShownServers(), (Names{"127.0.0.2", "127.0.0.1"}));
 
     commands.OnPrivateServers();

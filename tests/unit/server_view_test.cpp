@@ -9,21 +9,15 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// Servers named s0, s1, ... with the given ping and game port times.
-CServerList ServersWithTimes(const std::vector<std::pair<std::int32_t, std::int32_t>>& times)
+// Servers named s0, s1, ... with the given ping times and, where given,
+// game port times.
+CServerList Servers(const std::vector<std::int32_t>& pings, const std::vector<std::int32_t>& gamePorts = {})
 {
     CServerList list;
-    for (size_t i = 0; i < times.size(); ++i)
-        list.Add({"s" + std::to_string(i), "d" + std::to_string(i), times[i].first, times[i].second});
+    for (size_t i = 0; i < pings.size(); ++i)
+        list.Add({"s" + std::to_string(i), "d" + std::to_string(i), pings[i],
+                  i < gamePorts.size() ? gamePorts[i] : GAME_PORT_UNMEASURED});
     return list;
-}
-
-CServerList ServersWithPings(const std::vector<std::int32_t>& pings)
-{
-    std::vector<std::pair<std::int32_t, std::int32_t>> times;
-    for (std::int32_t ping : pings)
-        times.push_back({ping, GAME_PORT_UNMEASURED});
-    return ServersWithTimes(times);
 }
 
 // A view filled from the list and sorted, as "Ping" leaves it.
@@ -85,14 +79,14 @@ TEST(ServerView, SortOfEmptyAndSingleRowViewsChangesNothing)
     SortedView empty(CServerList{});
     EXPECT_TRUE(empty.view.rows.empty());
 
-    SortedView single(ServersWithPings({PING_UNREACHABLE}));
+    SortedView single(Servers({PING_UNREACHABLE}));
     EXPECT_EQ(single.view.rows[0], (FakeServerView::Row{"s0", "d0", "N/A", ""}));
     EXPECT_EQ(single.view.cellWrites, 0);
 }
 
 TEST(ServerView, SortIsStableAscendingWithNAAsUnreachable)
 {
-    SortedView sorted(ServersWithPings({120, PING_UNREACHABLE, 35, 120}));
+    SortedView sorted(Servers({120, PING_UNREACHABLE, 35, 120}));
     EXPECT_EQ(sorted.view.Column(COLUMN_SERVER), (Names{"s2", "s0", "s3", "s1"}));
     EXPECT_EQ(sorted.view.Column(COLUMN_PING), (Names{"35", "120", "120", "N/A"}));
     EXPECT_EQ(sorted.view.Column(COLUMN_DESCRIPTION), (Names{"d2", "d0", "d3", "d1"}));
@@ -105,14 +99,8 @@ TEST(ServerView, SortIsStableAscendingWithNAAsUnreachable)
 TEST(ServerView, SortPutsOpenGamePortsFirstThenTheRestByPingTime)
 {
     const std::int32_t NA = PING_UNREACHABLE;
-    SortedView sorted(ServersWithTimes({{NA, 12},
-                                        {30, 5},
-                                        {3, GAME_PORT_CLOSED},
-                                        {NA, GAME_PORT_NO_ANSWER},
-                                        {8, 40},
-                                        {1, GAME_PORT_NO_ANSWER},
-                                        {12, 0},
-                                        {0, GAME_PORT_UNMEASURED}}));
+    SortedView sorted(Servers({NA, 30, 3, NA, 8, 1, 12, 0}, {12, 5, GAME_PORT_CLOSED, GAME_PORT_NO_ANSWER, 40,
+                                                             GAME_PORT_NO_ANSWER, 0, GAME_PORT_UNMEASURED}));
     EXPECT_EQ(sorted.view.Column(COLUMN_SERVER), (Names{"s4", "s0", "s6", "s1", "s7", "s5", "s2", "s3"}));
     EXPECT_EQ(sorted.view.Column(COLUMN_GAME_PORT),
               (Names{"40", "12", "0", "5", "", "N/A", "Closed", "N/A"}));
@@ -120,7 +108,7 @@ TEST(ServerView, SortPutsOpenGamePortsFirstThenTheRestByPingTime)
 
 TEST(ServerView, SortKeepsTiesOfUnmeasuredServersInListOrderWithoutWriting)
 {
-    SortedView sorted(ServersWithPings({0, 0, 0, 0}));
+    SortedView sorted(Servers({0, 0, 0, 0}));
     EXPECT_EQ(sorted.view.Column(COLUMN_SERVER), (Names{"s0", "s1", "s2", "s3"}));
     EXPECT_EQ(sorted.view.cellWrites, 0);
 }
@@ -131,7 +119,7 @@ TEST(ServerView, SortKeepsTiesInListOrderInAFullViewOfManyTies)
     std::vector<std::int32_t> pings;
     for (int i = 0; i < MAX_SERVERS; ++i)
         pings.push_back(i % 10 == 0 ? 5 : i % 2 == 0 ? PING_UNREACHABLE : 0);
-    SortedView sorted(ServersWithPings(pings));
+    SortedView sorted(Servers(pings));
     Names expected;
     for (std::int32_t time : {0, 5, PING_UNREACHABLE}) {
         for (int i = 0; i < MAX_SERVERS; ++i) {
@@ -147,7 +135,7 @@ TEST(ServerView, SortOfAReversedFullViewEndsAscendingWritingEachRowOnce)
     std::vector<std::int32_t> pings;
     for (int i = MAX_SERVERS; i > 0; --i)
         pings.push_back(i);
-    SortedView sorted(ServersWithPings(pings));
+    SortedView sorted(Servers(pings));
     for (int i = 0; i < MAX_SERVERS; ++i)
         ASSERT_EQ(sorted.view.rows[i][COLUMN_PING], std::to_string(i + 1));
     // Each row of the view is written once at most: a list view pays a
@@ -158,7 +146,7 @@ TEST(ServerView, SortOfAReversedFullViewEndsAscendingWritingEachRowOnce)
 
 TEST(ServerView, FillAndSortChangeRowsWithPaintingSuspendedAndResumeIt)
 {
-    CServerList list = ServersWithPings({5, 1});
+    CServerList list = Servers({5, 1});
     ServerViewOrder order;
     FakeServerView view;
     FillServerView(list, order, view);
@@ -173,7 +161,7 @@ TEST(ServerView, FillAndSortChangeRowsWithPaintingSuspendedAndResumeIt)
 
 TEST(ServerView, TheSelectedServerIsTheEntryItsRowShows)
 {
-    SortedView sorted(ServersWithPings({30, 10}));
+    SortedView sorted(Servers({30, 10}));
     EXPECT_FALSE(GetSelectedServer(sorted.list, sorted.order, sorted.view));
     sorted.view.selected = 0;
     std::optional<ServerEntry> server = GetSelectedServer(sorted.list, sorted.order, sorted.view);

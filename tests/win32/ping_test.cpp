@@ -267,12 +267,14 @@ class PingCommand : public SocketsStarted {
         SeedServerList(serverList);
         ASSERT_NE(dialog.Create(), nullptr);
         view.Attach(dialog.Item(IDC_SERVER_LIST));
+        rows.Attach(view);
     }
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
     OperatingSystem system;
     CManagerDlg dialog{system, echo};
     win::ListView view;
+    Win32ServerView rows;
 };
 
 TEST_F(PingCommand, ShowsTheTimeOfEveryAnsweringServer)
@@ -309,8 +311,6 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     CServerList list;
     list.Add({"127.0.0.1", "loopback", 0});
     list.Add({silent, "silent", 0});
-    Win32ServerView rows;
-    rows.Attach(view.Handle());
     ServerViewOrder order;
     FillServerView(list, order, rows);
     Win32Clock clock;
