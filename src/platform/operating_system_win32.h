@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
@@ -21,4 +22,5 @@ struct OperatingSystem {
     Win32TimeZone timeZone;
     Win32WorkIndicator work;
     Win32CodePage codePage;
+    Win32Clipboard clipboard;
 };

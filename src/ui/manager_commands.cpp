@@ -2,6 +2,7 @@
 
 #include "answer/answer.h"
 #include "lists/public_list.h"
+#include "platform/clipboard.h"
 #include "res/resource.h"
 #include "ui/show_answer.h"
 #include "ui/user.h"
@@ -24,6 +25,7 @@ constexpr CommandBinding COMMANDS[] = {
     {IDC_DELETE_SERVER, &ManagerCommands::OnDeleteServer},
     {IDC_DIABLO, &ManagerCommands::OnDiablo},
     {IDC_WARCRAFT2, &ManagerCommands::OnWarcraft2},
+    {IDM_COPY_SERVER, &ManagerCommands::OnCopyServer},
 };
 
 } // namespace
@@ -41,6 +43,12 @@ void ManagerCommands::InitServerView()
 std::optional<ServerEntry> ManagerCommands::SelectedServer() const
 {
     return GetSelectedServer(*m_currentList, m_viewOrder, m_seams.view);
+}
+
+void ManagerCommands::OnCopyServer()
+{
+    if (std::optional<ServerEntry> server = SelectedServer())
+        m_seams.clipboard.CopyText(ShownCellText(server->serverName));
 }
 
 void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)

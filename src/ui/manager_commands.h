@@ -10,6 +10,7 @@
 #include "ping/game_port_memory.h"
 #include "ui/server_view.h"
 
+class Clipboard;
 class Clock;
 class CodePage;
 class EchoService;
@@ -33,6 +34,7 @@ struct CommandSeams {
     TimeZone& timeZone;
     WorkIndicator& work;
     const CodePage& codePage;
+    Clipboard& clipboard;
 };
 
 // The commands of the main window, apart from the window itself: the two
@@ -59,6 +61,8 @@ class ManagerCommands {
     void OnPrivateServers();
     void OnAddServer();
     void OnDeleteServer();
+    // Copies the selected server's name as the view shows it.
+    void OnCopyServer();
 
     bool IsPrivateListCurrent() const { return m_currentList == &m_privateList; }
     const CServerList& CurrentList() const { return *m_currentList; }

@@ -10,7 +10,7 @@
 CManagerDlg::CManagerDlg(OperatingSystem& system, EchoService& echo)
     : win::Dialog(IDD_MAIN), m_work(system.work),
       m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, system.clock,
-                              echo, system.timeZone, system.work, system.codePage}),
+                              echo, system.timeZone, system.work, system.codePage, system.clipboard}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
       m_mailLink(LinkOpener(system.shell, system.associations, *this))
@@ -55,6 +55,7 @@ BOOL CManagerDlg::OnInitDialog()
     m_serverView.Attach(Item(IDC_SERVER_LIST));
     m_serverView.SetUpColumns();
     m_commands.InitServerView();
+    m_keys.Attach(Handle());
     // The label keeps showing the bare address; the mail opens with a subject.
     m_mailLink.SetTarget(std::string("mailto:") + MAINTAINER_EMAIL + "?subject=VELNOR: ");
     return TRUE;
@@ -102,6 +103,9 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
+    case WM_HELP:
+        result = TRUE;
+        return OnHelp();
     default:
         return false;
     }
@@ -121,6 +125,16 @@ bool CManagerDlg::OnSysCommand(UINT id)
         return true;
     }
     return false;
+}
+
+// F1, wherever the focus is in the window, opens the About box as its
+// system menu item does. A box that the window owns passes its own F1 on
+// to the window, which is disabled while the box is up.
+bool CManagerDlg::OnHelp()
+{
+    if (IsWindowEnabled(Handle()))
+        SendMessageA(Handle(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    return true;
 }
 
 bool CManagerDlg::OnPaint()

@@ -5,6 +5,7 @@
 #include "platform/echo_service.h"
 #include "platform/operating_system_win32.h"
 #include "res/resource.h"
+#include "ui/command_key_hook_win32.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view_win32.h"
 #include "ui/user.h"
@@ -36,10 +37,12 @@ class CManagerDlg : public win::Dialog, public User {
     void AddAboutItemToSystemMenu();
     bool OnSysCommand(UINT id);
     bool OnPaint();
+    bool OnHelp();
 
     Win32WorkIndicator& m_work;
     Win32ServerView m_serverView;
     ManagerCommands m_commands;
+    CommandKeyHook m_keys;
     HICON m_hIcon;
     CLinkLabel m_homePageLink;
     CLinkLabel m_mailLink;

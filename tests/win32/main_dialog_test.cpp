@@ -10,6 +10,7 @@
 #include "lists/server_list.h"
 #include "no_echo_service.h"
 #include "res/resource.h"
+#include "scripted_user.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view_win32.h"
@@ -160,6 +161,8 @@ TEST_F(MainDialog, ServerViewHasFourColumnsAcrossItsWidthAndPaleColours)
     }
     EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) << "no horizontal scroll bar";
     EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
+    const DWORD fullRowAndTips = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & fullRowAndTips, fullRowAndTips);
     EXPECT_EQ(ListView_GetBkColor(list), SERVER_VIEW_BKCOLOR);
     EXPECT_EQ(ListView_GetTextBkColor(list), SERVER_VIEW_BKCOLOR);
 }
@@ -300,6 +303,75 @@ TEST_F(MainDialog, EverySystemCommandFrom0x10To0x1FOpensTheAboutBox)
         EXPECT_EQ(g_aboutTexts[0], "OK");
     }
     EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// Types the keys as a keyboard does, each pressed in order and let go in
+// the reverse order.
+void Type(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs(2 * keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        INPUT& down = inputs[i];
+        INPUT& up = inputs[inputs.size() - 1 - i];
+        down.type = up.type = INPUT_KEYBOARD;
+        down.ki.wVk = up.ki.wVk = keys[i];
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The keys reach their commands from a button that has the focus, typed
+// into the window as it runs for the user.
+TEST(MainDialogKeys, CtrlCCopiesTheSelectedServerAndF1OpensTheAboutBoxFromAnyControl)
+{
+    SeedServerList("127.0.0.1;127.0.0.2;127.0.0.3");
+    OperatingSystem system;
+    NoEchoService echo;
+    CManagerDlg dialog{system, echo};
+    std::string copied;
+    ScriptedUser user({[] {
+                           HWND window = FindDialog("Velnor");
+                           if (!window)
+                               return false;
+                           SetForegroundWindow(window);
+                           ListView_SetItemState(GetDlgItem(window, IDC_SERVER_LIST), 1, LVIS_SELECTED,
+                                                 LVIS_SELECTED);
+                           SendMessageA(window, WM_NEXTDLGCTL,
+                                        reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_STARCRAFT)), TRUE);
+                           Type({VK_CONTROL, 'C'});
+                           Type({VK_F1});
+                           return true;
+                       },
+                       [&copied] {
+                           HWND about = FindDialog("About Velnor");
+                           if (!about)
+                               return false;
+                           copied = ClipboardText();
+                           PostMessageA(about, WM_COMMAND, IDOK, 0);
+                           return true;
+                       },
+                       [] {
+                           if (FindDialog("About Velnor"))
+                               return false;
+                           PostMessageA(FindDialog("Velnor"), WM_SYSCOMMAND, SC_CLOSE, 0);
+                           return true;
+                       }});
+    dialog.DoModal();
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(copied, "127.0.0.2");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_echo_service.h"
@@ -25,6 +26,7 @@ struct FakeMainWindow {
     FakeTimeZone timeZone;
     FakeWorkIndicator work;
     FakeCodePage codePage;
+    FakeClipboard clipboard;
     ManagerCommands commands{
-        CommandSeams{view, user, registry, files, shell, clock, echo, timeZone, work, codePage}};
+        CommandSeams{view, user, registry, files, shell, clock, echo, timeZone, work, codePage, clipboard}};
 };
