@@ -1,3 +1,6 @@
+#include <utility>
+#include <vector>
+
 #include "lists/new_server_check.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"

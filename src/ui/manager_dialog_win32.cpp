@@ -104,8 +104,9 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
     case WM_HELP:
+        OnHelp();
         result = TRUE;
-        return OnHelp();
+        return true;
     default:
         return false;
     }
@@ -130,11 +131,10 @@ bool CManagerDlg::OnSysCommand(UINT id)
 // F1, wherever the focus is in the window, opens the About box as its
 // system menu item does. A box that the window owns passes its own F1 on
 // to the window, which is disabled while the box is up.
-bool CManagerDlg::OnHelp()
+void CManagerDlg::OnHelp()
 {
     if (IsWindowEnabled(Handle()))
         SendMessageA(Handle(), WM_SYSCOMMAND, IDM_ABOUT, 0);
-    return true;
 }
 
 bool CManagerDlg::OnPaint()

@@ -37,7 +37,7 @@ class CManagerDlg : public win::Dialog, public User {
     void AddAboutItemToSystemMenu();
     bool OnSysCommand(UINT id);
     bool OnPaint();
-    bool OnHelp();
+    void OnHelp();
 
     Win32WorkIndicator& m_work;
     Win32ServerView m_serverView;
