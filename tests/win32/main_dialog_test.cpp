@@ -305,19 +305,13 @@ TEST_F(MainDialog, EverySystemCommandFrom0x10To0x1FOpensTheAboutBox)
     EXPECT_TRUE(IsWindow(hwnd));
 }
 
-// Types the keys as a keyboard does, each pressed in order and let go in
-// the reverse order.
-void Type(const std::vector<WORD>& keys)
+// Ctrl+C, then F1, as the keyboard sends them.
+void TypeCtrlCThenF1()
 {
-    std::vector<INPUT> inputs(2 * keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
-        INPUT& down = inputs[i];
-        INPUT& up = inputs[inputs.size() - 1 - i];
-        down.type = up.type = INPUT_KEYBOARD;
-        down.ki.wVk = up.ki.wVk = keys[i];
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    const BYTE keys[] = {VK_CONTROL, 'C', 'C', VK_CONTROL, VK_F1, VK_F1};
+    const DWORD flags[] = {0, 0, KEYEVENTF_KEYUP, KEYEVENTF_KEYUP, 0, KEYEVENTF_KEYUP};
+    for (int i = 0; i < 6; ++i)
+        keybd_event(keys[i], 0, flags[i], 0);
 }
 
 std::string ClipboardText()
@@ -333,8 +327,8 @@ std::string ClipboardText()
     return text;
 }
 
-// The keys reach their commands from a button that has the focus, typed
-// into the window as it runs for the user.
+// The keys reach their commands from a button with the focus, typed as a
+// keyboard types them into the window as it runs for the user.
 TEST(MainDialogKeys, CtrlCCopiesTheSelectedServerAndF1OpensTheAboutBoxFromAnyControl)
 {
     SeedServerList("127.0.0.1;127.0.0.2;127.0.0.3");
@@ -342,31 +336,24 @@ TEST(MainDialogKeys, CtrlCCopiesTheSelectedServerAndF1OpensTheAboutBoxFromAnyCon
     NoEchoService echo;
     CManagerDlg dialog{system, echo};
     std::string copied;
-    ScriptedUser user({[] {
-                           HWND window = FindDialog("Velnor");
-                           if (!window)
+    ScriptedUser user({[&dialog] {
+                           if (!IsWindowVisible(dialog.Handle()))
                                return false;
-                           SetForegroundWindow(window);
-                           ListView_SetItemState(GetDlgItem(window, IDC_SERVER_LIST), 1, LVIS_SELECTED,
+                           SetForegroundWindow(dialog.Handle());
+                           ListView_SetItemState(dialog.Item(IDC_SERVER_LIST), 1, LVIS_SELECTED,
                                                  LVIS_SELECTED);
-                           SendMessageA(window, WM_NEXTDLGCTL,
-                                        reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_STARCRAFT)), TRUE);
-                           Type({VK_CONTROL, 'C'});
-                           Type({VK_F1});
+                           SendMessageA(dialog.Handle(), WM_NEXTDLGCTL,
+                                        reinterpret_cast<WPARAM>(dialog.Item(IDC_STARCRAFT).Handle()), TRUE);
+                           TypeCtrlCThenF1();
                            return true;
                        },
-                       [&copied] {
+                       [&] {
                            HWND about = FindDialog("About Velnor");
                            if (!about)
                                return false;
                            copied = ClipboardText();
                            PostMessageA(about, WM_COMMAND, IDOK, 0);
-                           return true;
-                       },
-                       [] {
-                           if (FindDialog("About Velnor"))
-                               return false;
-                           PostMessageA(FindDialog("Velnor"), WM_SYSCOMMAND, SC_CLOSE, 0);
+                           PostMessageA(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
                            return true;
                        }});
     dialog.DoModal();
