@@ -337,8 +337,6 @@ TEST(MainDialogKeys, CtrlCCopiesTheSelectedServerAndF1OpensTheAboutBoxFromAnyCon
     CManagerDlg dialog{system, echo};
     std::string copied;
     ScriptedUser user({[&dialog] {
-                           if (!IsWindowVisible(dialog.Handle()))
-                               return false;
                            SetForegroundWindow(dialog.Handle());
                            ListView_SetItemState(dialog.Item(IDC_SERVER_LIST), 1, LVIS_SELECTED,
                                                  LVIS_SELECTED);
