@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "answer_watch.h"
 #include "fakes/fake_server_view.h"
@@ -31,8 +32,8 @@
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view.h"
 #include "ui/server_view_ping_report.h"
-#include "ui/server_view_win32.h"
 #include "ui/work_indicator_win32.h"
+#include "win/list_view.h"
 
 namespace {
 
@@ -75,15 +76,18 @@ double NowMilliseconds()
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-int RowsWithATime(const ServerView& view)
+int RowsWithATime(const std::vector<std::string>& pings)
 {
-    int rows = 0;
-    for (int row = 0; row < view.RowCount(); ++row) {
-        std::string text = view.CellText(row, COLUMN_PING);
-        if (text != "N/A" && !text.empty())
-            ++rows;
-    }
-    return rows;
+    return static_cast<int>(std::count_if(
+        pings.begin(), pings.end(), [](const std::string& text) { return text != "N/A" && !text.empty(); }));
+}
+
+std::vector<std::string> PingColumn(const win::ListView& view)
+{
+    std::vector<std::string> pings;
+    for (int row = 0; row < view.GetItemCount(); ++row)
+        pings.push_back(view.GetItemText(row, COLUMN_PING));
+    return pings;
 }
 
 // Lets the window show and paint itself, as the program's message loop
@@ -121,8 +125,7 @@ int main(int argc, char** argv)
     CManagerDlg dialog(system, network);
     if (dialog.Create() == nullptr)
         return 1;
-    Win32ServerView view;
-    view.Attach(dialog.Item(IDC_SERVER_LIST));
+    const win::ListView view(dialog.Item(IDC_SERVER_LIST));
 
     RunPendingMessages();
     AnswerWatch watch(dialog.Handle());
@@ -130,22 +133,24 @@ int main(int argc, char** argv)
         Measure([&] { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); });
     watch.Stop();
     std::printf("press %d %.0f %.0f %d %.0f %d %.0f\n", count, press.wall, press.cpu - watch.CpuMs(),
-                RowsWithATime(view), watch.LongestAnswerMs(), watch.Answers(),
+                RowsWithATime(PingColumn(view)), watch.LongestAnswerMs(), watch.Answers(),
                 watch.LongestAnswerAskedAtMs());
 
     CServerList list;
     for (int i = 0; i < count; ++i)
         list.Add({"127.0.0." + std::to_string(i + 1), "", 0});
     FakeServerView rows;
-    FillServerView(list, rows);
+    ServerViewOrder order;
+    FillServerView(list, order, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    ServerViewPingReport report(rows, progress);
+    ServerViewPingReport report(list, rows, progress);
     // Loopback's ports were connected to by the press: their outcomes are remembered.
     GamePortMemory gamePorts;
     const Figures schedule =
         Measure([&] { PingAll(list, report, clock, network, system.threads, gamePorts); });
-    std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu, RowsWithATime(rows));
+    std::printf("schedule %d %.0f %.0f %d\n", count, schedule.wall, schedule.cpu,
+                RowsWithATime(rows.Column(COLUMN_PING)));
     WSACleanup();
     return 0;
 }

@@ -50,10 +50,12 @@ void RunPendingMessages()
 // painted the result.
 void TimeOneSort(Win32ServerView& view, HWND list, const std::string& order, SortTimes& times)
 {
-    FillServerView(MeasuredServers(order), view);
+    const CServerList servers = MeasuredServers(order);
+    ServerViewOrder rows;
+    FillServerView(servers, rows, view);
     RunPendingMessages();
     const long long start = NowTicks();
-    SortServerViewByPing(view);
+    SortServerViewByPing(servers, rows, view);
     const long long sorted = NowTicks();
     UpdateWindow(list);
     times.sort.push_back(MillisecondsBetween(start, sorted));

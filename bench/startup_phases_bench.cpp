@@ -115,7 +115,8 @@ int main()
     Win32CodePage codePage;
     CServerList list;
     LoadPublicList(registry, codePage, list);
-    FillServerView(list, view);
+    ServerViewOrder order;
+    FillServerView(list, order, view);
     phases.End("list");
     mail.SetTarget(std::string("mailto:") + MAINTAINER_EMAIL + "?subject=VELNOR: ");
     phases.End("target");

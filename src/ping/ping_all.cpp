@@ -77,7 +77,7 @@ int CollectResults(CServerList& list, const ProbeTable& probes, int started,
                    std::vector<GamePortSource>& sources, GamePortMemory& memory, std::uint32_t now,
                    PingReport& report)
 {
-    std::vector<PingResult> finished;
+    std::vector<int> finished;
     for (int i = 0; i < started; ++i) {
         GamePortSource& source = sources[i];
         if (!IsDone(probes, source, i))
@@ -90,7 +90,7 @@ int CollectResults(CServerList& list, const ProbeTable& probes, int started,
         }
         list.entries[i].pingTime = probes[i].m_nResult;
         list.entries[i].gamePortTime = gamePortTime;
-        finished.push_back({i, probes[i].m_nResult, gamePortTime});
+        finished.push_back(i);
     }
     report.ShowTimes(finished);
     return static_cast<int>(finished.size());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 class CServerList;
@@ -9,20 +8,14 @@ class GamePortMemory;
 class Network;
 class WorkerThreads;
 
-// A finished server's times and its position in the list.
-struct PingResult {
-    int server;
-    std::int32_t pingTime;
-    std::int32_t gamePortTime;
-};
-
 // Where the ping command shows the times while it polls.
 class PingReport {
   public:
     virtual ~PingReport() = default;
-    // The servers that were done at one polling pass, in list order; a
-    // done server is reported again in every later pass.
-    virtual void ShowTimes(const std::vector<PingResult>& finished) = 0;
+    // The positions in the list of the servers that were done at one
+    // polling pass, in list order, their times in their entries; a done
+    // server is reported again in every later pass.
+    virtual void ShowTimes(const std::vector<int>& finished) = 0;
     // Shows at once what the passes changed: the message loop does not run
     // while the command polls.
     virtual void Repaint() = 0;

@@ -10,9 +10,6 @@ constexpr std::int32_t PING_UNREACHABLE = 9999;
 
 // "N/A" for an unreachable server, otherwise the time in decimal.
 std::string PingText(std::int32_t pingTime);
-// Reads a ping cell back: "N/A" is unreachable, anything else its leading
-// integer as atoi reads it.
-std::int32_t PingValue(const std::string& text);
 
 // Game port times that are no time: the port refused the connection, or
 // nothing answered it.
@@ -22,9 +19,6 @@ constexpr std::int32_t GAME_PORT_NO_ANSWER = -3;
 // "" until measured, "Closed" for a refused connection, "N/A" for no
 // answer, otherwise the time in decimal.
 std::string GamePortText(std::int32_t gamePortTime);
-// Reads a game port cell back by the same rule; any other text is its
-// leading integer as atoi reads it.
-std::int32_t GamePortValue(const std::string& text);
 // Whether the game port took the connection: the time is a time.
 inline bool IsGamePortOpen(std::int32_t gamePortTime)
 {

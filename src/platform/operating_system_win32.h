@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
 #include "platform/file_store_win32.h"
@@ -20,4 +21,5 @@ struct OperatingSystem {
     Win32TimeZone timeZone;
     Win32CodePage codePage;
     Win32WorkerThreads threads;
+    Win32Clipboard clipboard;
 };

@@ -25,6 +25,10 @@
 #define IDC_DELETE_BNCACHE 1016
 #define IDC_WARCRAFT2 1017
 
+// The main window's command that only a key gives: Ctrl+C copies the
+// selected server's name.
+#define IDM_COPY_SERVER 1018
+
 // Controls of the Add Server dialog.
 #define IDC_NEW_SERVER_NAME 1014
 #define IDC_NEW_SERVER_DESCRIPTION 1015

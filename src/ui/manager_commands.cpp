@@ -2,8 +2,8 @@
 
 #include "answer/answer.h"
 #include "lists/public_list.h"
+#include "platform/clipboard.h"
 #include "res/resource.h"
-#include "ui/server_view.h"
 #include "ui/show_answer.h"
 #include "ui/user.h"
 
@@ -25,6 +25,7 @@ constexpr CommandBinding COMMANDS[] = {
     {IDC_DELETE_SERVER, &ManagerCommands::OnDeleteServer},
     {IDC_DIABLO, &ManagerCommands::OnDiablo},
     {IDC_WARCRAFT2, &ManagerCommands::OnWarcraft2},
+    {IDM_COPY_SERVER, &ManagerCommands::OnCopyServer},
 };
 
 } // namespace
@@ -34,10 +35,20 @@ ManagerCommands::ManagerCommands(const CommandSeams& seams) : m_seams(seams) {}
 void ManagerCommands::InitServerView()
 {
     LoadPublicList(m_seams.registry, m_seams.codePage, m_publicList);
-    FillServerView(m_publicList, m_seams.view);
+    FillServerView(m_publicList, m_viewOrder, m_seams.view);
     m_currentList = &m_publicList;
-    m_seams.user.EnableButton(IDC_ADD_SERVER, false);
-    m_seams.user.EnableButton(IDC_DELETE_SERVER, false);
+    EnableEditing(false);
+}
+
+std::optional<ServerEntry> ManagerCommands::SelectedServer() const
+{
+    return GetSelectedServer(*m_currentList, m_viewOrder, m_seams.view);
+}
+
+void ManagerCommands::OnCopyServer()
+{
+    if (std::optional<ServerEntry> server = SelectedServer())
+        m_seams.clipboard.CopyText(ShownCellText(server->serverName));
 }
 
 void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)

@@ -1,19 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
 #include "ping/game_port_memory.h"
+#include "ui/server_view.h"
 
+class Clipboard;
 class Clock;
 class CodePage;
 class FileStore;
 class Network;
 class Registry;
-class ServerView;
 class Shell;
 class TimeZone;
 class User;
@@ -34,6 +36,7 @@ struct CommandSeams {
     TimeZone& timeZone;
     WorkIndicator& work;
     const CodePage& codePage;
+    Clipboard& clipboard;
 };
 
 // The commands of the main window, apart from the window itself: the two
@@ -61,11 +64,16 @@ class ManagerCommands {
     void OnPrivateServers();
     void OnAddServer();
     void OnDeleteServer();
+    // Copies the selected server's name as the view shows it.
+    void OnCopyServer();
 
     bool IsPrivateListCurrent() const { return m_currentList == &m_privateList; }
     const CServerList& CurrentList() const { return *m_currentList; }
 
   private:
+    // The entry of the selected row; none when no row is selected.
+    std::optional<ServerEntry> SelectedServer() const;
+    void EnableEditing(bool enabled);
     void SavePrivateListIfCurrent();
     // One box each, in order: what the features answered for the user.
     void ShowMessages(const std::vector<std::string>& messages);
@@ -75,6 +83,8 @@ class ManagerCommands {
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;
+    // The order in which the view shows the current list.
+    ServerViewOrder m_viewOrder;
     // The "Ping" command's guard against repeated presses.
     bool m_bPinging = false;
     std::uint32_t m_dwLastPingEnd = 0;

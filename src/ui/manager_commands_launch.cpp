@@ -6,18 +6,19 @@
 
 namespace {
 
-// The selected row's server and description; no name when none is selected.
-LaunchServer SelectedServer(const ServerView& view)
+// The selected server's name and description as the view shows them, the
+// name as long as a game takes it; no name when no row is selected.
+LaunchServer ToLaunch(const std::optional<ServerEntry>& server)
 {
-    const int row = view.SelectedRow();
-    if (row < 0)
+    if (!server)
         return {};
-    return {GetSelectedServer(view), view.CellText(row, COLUMN_DESCRIPTION)};
+    return {ShownCellText(server->serverName).substr(0, SERVER_NAME_LIMIT),
+            ShownCellText(server->description)};
 }
 
-void Launch(Game game, const CommandSeams& seams)
+void Launch(Game game, const std::optional<ServerEntry>& server, const CommandSeams& seams)
 {
-    ShowAnswer(seams.user, LaunchGame(game, SelectedServer(seams.view), seams.user.IsDeleteCacheChecked(),
+    ShowAnswer(seams.user, LaunchGame(game, ToLaunch(server), seams.user.IsDeleteCacheChecked(),
                                       seams.registry, seams.shell, seams.timeZone, seams.codePage));
 }
 
@@ -28,17 +29,17 @@ void Launch(Game game, const CommandSeams& seams)
 void ManagerCommands::OnStarCraft()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::StarCraft, m_seams);
+    Launch(Game::StarCraft, SelectedServer(), m_seams);
 }
 
 void ManagerCommands::OnDiablo()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::Diablo, m_seams);
+    Launch(Game::Diablo, SelectedServer(), m_seams);
 }
 
 void ManagerCommands::OnWarcraft2()
 {
     SavePrivateListIfCurrent();
-    Launch(Game::Warcraft2, m_seams);
+    Launch(Game::Warcraft2, SelectedServer(), m_seams);
 }

@@ -1,3 +1,6 @@
+#include <utility>
+#include <vector>
+
 #include "lists/new_server_check.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
@@ -6,20 +9,27 @@
 
 namespace {
 
-void EnableEditing(User& user, bool enabled)
+// The list takes over the order of the rows, less the deleted row's entry:
+// the entries move whole, bytes the view cannot show included.
+void KeepInViewOrder(CServerList& list, const ServerViewOrder& order, int deletedRow)
 {
-    user.EnableButton(IDC_ADD_SERVER, enabled);
-    user.EnableButton(IDC_DELETE_SERVER, enabled);
-}
-
-void RebuildList(const std::vector<ServerEntry>& servers, CServerList& list)
-{
+    std::vector<ServerEntry> kept;
+    for (int row = 0; row < static_cast<int>(order.size()); ++row) {
+        if (row != deletedRow)
+            kept.push_back(std::move(list.entries[order[row]]));
+    }
     list.RemoveAll();
-    for (const ServerEntry& server : servers)
+    for (const ServerEntry& server : kept)
         list.Add(server);
 }
 
 } // namespace
+
+void ManagerCommands::EnableEditing(bool enabled)
+{
+    m_seams.user.EnableButton(IDC_ADD_SERVER, enabled);
+    m_seams.user.EnableButton(IDC_DELETE_SERVER, enabled);
+}
 
 void ManagerCommands::SavePrivateListIfCurrent()
 {
@@ -29,24 +39,24 @@ void ManagerCommands::SavePrivateListIfCurrent()
 
 void ManagerCommands::OnBlizzardServers()
 {
-    EnableEditing(m_seams.user, false);
+    EnableEditing(false);
     SavePrivateListIfCurrent();
-    FillServerView(m_publicList, m_seams.view);
+    FillServerView(m_publicList, m_viewOrder, m_seams.view);
     m_currentList = &m_publicList;
-    SortServerViewByPing(m_seams.view);
+    SortServerViewByPing(m_publicList, m_viewOrder, m_seams.view);
 }
 
 // Pressed while the private list is shown, this writes it out and reads it
 // back, which drops its measured times.
 void ManagerCommands::OnPrivateServers()
 {
-    EnableEditing(m_seams.user, true);
+    EnableEditing(true);
     SavePrivateListIfCurrent();
     m_privateList.RemoveAll();
     ShowMessages(m_privateListFile.LoadPrivateList(m_privateList));
-    FillServerView(m_privateList, m_seams.view);
+    FillServerView(m_privateList, m_viewOrder, m_seams.view);
     m_currentList = &m_privateList;
-    SortServerViewByPing(m_seams.view);
+    SortServerViewByPing(m_privateList, m_viewOrder, m_seams.view);
 }
 
 void ManagerCommands::OnAddServer()
@@ -57,7 +67,7 @@ void ManagerCommands::OnAddServer()
         [this](const ServerEntry& typed) { return CheckNewServer(typed, m_privateList); });
     if (!server || !m_privateList.Add(*server))
         return;
-    FillServerView(m_privateList, m_seams.view);
+    FillServerView(m_privateList, m_viewOrder, m_seams.view);
     ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }
 
@@ -65,20 +75,16 @@ void ManagerCommands::OnAddServer()
 // stored sorted.
 void ManagerCommands::OnDeleteServer()
 {
-    // The button is disabled for the public list; rebuilding the private
-    // list from the public rows would overwrite the user's file.
+    // The button is disabled for the public list; storing the public rows
+    // would overwrite the user's file.
     if (!IsPrivateListCurrent())
         return;
-    int row = m_seams.view.SelectedRow();
-    if (row < 0)
+    const int row = m_seams.view.SelectedRow();
+    if (row < 0 || row >= static_cast<int>(m_viewOrder.size()))
         return;
-    // Matched while every row is there, so that look-alike rows keep
-    // their own entries.
-    std::vector<ServerEntry> servers = ServersInViewOrder(m_privateList, m_seams.view);
-    servers.erase(servers.begin() + row);
     m_seams.view.DeleteRow(row);
     m_seams.view.Repaint();
-    RebuildList(servers, m_privateList);
-    FillServerView(m_privateList, m_seams.view);
+    KeepInViewOrder(m_privateList, m_viewOrder, row);
+    FillServerView(m_privateList, m_viewOrder, m_seams.view);
     ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
 }

@@ -14,12 +14,12 @@ void ManagerCommands::OnPing()
         return;
     m_bPinging = true;
     m_seams.work.BeginWork();
-    FillServerView(*m_currentList, m_seams.view);
+    FillServerView(*m_currentList, m_viewOrder, m_seams.view);
     m_seams.view.Repaint();
     SavePrivateListIfCurrent();
-    ServerViewPingReport report(m_seams.view, m_seams.work);
+    ServerViewPingReport report(*m_currentList, m_seams.view, m_seams.work);
     PingAll(*m_currentList, report, m_seams.clock, m_seams.network, m_seams.threads, m_gamePorts);
-    SortServerViewByPing(m_seams.view);
+    SortServerViewByPing(*m_currentList, m_viewOrder, m_seams.view);
     m_seams.work.EndWork();
     m_bPinging = false;
     m_dwLastPingEnd = m_seams.clock.TickCount();

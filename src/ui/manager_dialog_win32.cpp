@@ -10,7 +10,8 @@
 CManagerDlg::CManagerDlg(OperatingSystem& system, Network& network)
     : win::Dialog(IDD_MAIN),
       m_commands(CommandSeams{m_serverView, *this, system.registry, system.files, system.shell, m_clock,
-                              network, system.threads, system.timeZone, m_work, system.codePage}),
+                              network, system.threads, system.timeZone, m_work, system.codePage,
+                              system.clipboard}),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
       m_homePageLink(LinkOpener(system.shell, system.associations, *this)),
       m_mailLink(LinkOpener(system.shell, system.associations, *this))
@@ -55,6 +56,7 @@ BOOL CManagerDlg::OnInitDialog()
     m_serverView.Attach(Item(IDC_SERVER_LIST));
     m_serverView.SetUpColumns();
     m_commands.InitServerView();
+    m_keys.Attach(Handle());
     // The label keeps showing the bare address; the mail opens with a subject.
     m_mailLink.SetTarget(std::string("mailto:") + MAINTAINER_EMAIL + "?subject=VELNOR: ");
     return TRUE;
@@ -105,6 +107,10 @@ bool CManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result
     case WM_SETCURSOR:
         result = TRUE;
         return m_work.KeepWaitCursor();
+    case WM_HELP:
+        OnHelp();
+        result = TRUE;
+        return true;
     default:
         return false;
     }
@@ -120,6 +126,15 @@ bool CManagerDlg::OnSysCommand(UINT id)
         return true;
     }
     return false;
+}
+
+// F1, wherever the focus is in the window, opens the About box as its
+// system menu item does. A box that the window owns passes its own F1 on
+// to the window, which is disabled while the box is up.
+void CManagerDlg::OnHelp()
+{
+    if (IsWindowEnabled(Handle()))
+        SendMessageA(Handle(), WM_SYSCOMMAND, IDM_ABOUT, 0);
 }
 
 bool CManagerDlg::OnPaint()

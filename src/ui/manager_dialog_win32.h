@@ -5,6 +5,7 @@
 #include "platform/network.h"
 #include "platform/operating_system_win32.h"
 #include "res/resource.h"
+#include "ui/command_key_hook_win32.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view_win32.h"
 #include "ui/user.h"
@@ -39,6 +40,7 @@ class CManagerDlg : public win::Dialog, public User {
     void AddAboutItemToSystemMenu();
     bool OnSysCommand(UINT id);
     bool OnPaint();
+    void OnHelp();
 
     // The window's own ports.
     Win32ServerView m_serverView;
@@ -46,6 +48,7 @@ class CManagerDlg : public win::Dialog, public User {
     Win32WindowQueue m_queue;
     WindowPumpingClock m_clock{m_queue};
     ManagerCommands m_commands;
+    CommandKeyHook m_keys;
     HICON m_hIcon;
     CLinkLabel m_homePageLink;
     CLinkLabel m_mailLink;

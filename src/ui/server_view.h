@@ -1,21 +1,20 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
-class CServerList;
-struct ServerEntry;
+#include "lists/server_list.h"
 
 enum ServerViewColumn { COLUMN_SERVER = 0, COLUMN_DESCRIPTION = 1, COLUMN_PING = 2, COLUMN_GAME_PORT = 3 };
 
-// The list view as a table of rows with four text cells. Rows carry no
-// data of their own: only their texts, each up to its first NUL byte.
+// The list view as a table of rows with four text cells, drawn from a
+// list and never read back. Rows carry no data of their own: only their
+// texts, each up to its first NUL byte.
 class ServerView {
   public:
     virtual ~ServerView() = default;
-    virtual int RowCount() const = 0;
-    virtual std::string CellText(int row, int column) const = 0;
     virtual void SetCellText(int row, int column, const std::string& text) = 0;
     // Rows from the position on move down by one.
     virtual void InsertRow(int row, const std::string& serverText) = 0;
@@ -44,6 +43,10 @@ class ServerViewBatch {
     ServerView& m_view;
 };
 
+// Which entry of the shown list each row shows: row r shows entry
+// order[r]. The view's sort reorders this, never the list.
+using ServerViewOrder = std::vector<int>;
+
 // What a cell keeps of a text: the text up to its first NUL byte.
 std::string ShownCellText(const std::string& text);
 
@@ -56,18 +59,15 @@ constexpr int SERVER_VIEW_COLUMNS = 4;
 std::array<int, SERVER_VIEW_COLUMNS> ServerColumnWidths(int clientWidth, int scrollBarWidth, int pingWidth,
                                                         int gamePortWidth);
 
-// Rebuilds every row from the list: row i shows entry i.
-void FillServerView(const CServerList& list, ServerView& view);
-// Stable sort of the rows: the servers whose game port took the connection
-// first, by ping time (by the connection's time where the ping is "N/A"),
-// then the others by ping time.
-void SortServerViewByPing(ServerView& view);
-// The server text of the selected row, at most 127 characters; "" when
-// no row is selected.
-std::string GetSelectedServer(const ServerView& view);
-// The list's servers in the order the view shows them. Each row is matched
-// to the entry it was filled from, so that name and description come back
-// whole, bytes the view cannot hold included; the times are the ones the
-// row shows. Rows that look alike are matched in list order, and a
-// row that matches no entry is taken from its texts.
-std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const ServerView& view);
+// Rebuilds every row from the list in list order: row i shows entry i.
+void FillServerView(const CServerList& list, ServerViewOrder& order, ServerView& view);
+// Stable sort of the rows by their entries' times: the servers whose game
+// port took the connection first, by ping time (by the connection's time
+// where the ping is "N/A"), then the others by ping time. Only the rows
+// that now show another entry are drawn again.
+void SortServerViewByPing(const CServerList& list, ServerViewOrder& order, ServerView& view);
+// Draws the row's ping and game port cells from the entry.
+void DrawServerTimes(const ServerEntry& entry, int row, ServerView& view);
+// The entry that the selected row shows; none when no row is selected.
+std::optional<ServerEntry> GetSelectedServer(const CServerList& list, const ServerViewOrder& order,
+                                             const ServerView& view);

@@ -1,17 +1,15 @@
 #include "ui/server_view_ping_report.h"
 
-#include "ping/ping_time.h"
+#include "lists/server_list.h"
 #include "ui/server_view.h"
 #include "ui/work_indicator.h"
 
-void ServerViewPingReport::ShowTimes(const std::vector<PingResult>& finished)
+void ServerViewPingReport::ShowTimes(const std::vector<int>& finished)
 {
     // One repaint for the whole pass, not one per cell.
     ServerViewBatch batch(m_view);
-    for (const PingResult& result : finished) {
-        m_view.SetCellText(result.server, COLUMN_PING, PingText(result.pingTime));
-        m_view.SetCellText(result.server, COLUMN_GAME_PORT, GamePortText(result.gamePortTime));
-    }
+    for (int server : finished)
+        DrawServerTimes(m_list.entries[server], server, m_view);
 }
 
 void ServerViewPingReport::Repaint()

@@ -26,6 +26,9 @@ void Win32ServerView::SetUpColumns()
     m_list.InsertColumn(COLUMN_DESCRIPTION, "Description", LVCFMT_LEFT, widths[COLUMN_DESCRIPTION]);
     m_list.InsertColumn(COLUMN_PING, PING_TITLE, LVCFMT_LEFT, widths[COLUMN_PING]);
     m_list.InsertColumn(COLUMN_GAME_PORT, GAME_PORT_TITLE, LVCFMT_LEFT, widths[COLUMN_GAME_PORT]);
+    // A click anywhere on a row selects it, and a name cut off by its
+    // column unfolds in a tip.
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
     m_list.SetBkColor(SERVER_VIEW_BKCOLOR);
     m_list.SetTextBkColor(SERVER_VIEW_BKCOLOR);
 }

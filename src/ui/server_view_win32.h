@@ -10,11 +10,10 @@ constexpr COLORREF SERVER_VIEW_BKCOLOR = 0x00E1FFFF;
 class Win32ServerView : public ServerView {
   public:
     void Attach(HWND hwnd) { m_list.Attach(hwnd); }
-    // Four columns across the view's width, and the pale colours.
+    // Four columns across the view's width, the pale colours, selection by
+    // the whole row and tips for cut-off names.
     void SetUpColumns();
 
-    int RowCount() const override { return m_list.GetItemCount(); }
-    std::string CellText(int row, int column) const override { return m_list.GetItemText(row, column); }
     void SetCellText(int row, int column, const std::string& text) override
     {
         m_list.SetItemText(row, column, text);

@@ -19,6 +19,8 @@ class ListView : public Window {
     void SetTextBkColor(COLORREF color) { ListView_SetTextBkColor(Handle(), color); }
     COLORREF GetBkColor() const { return ListView_GetBkColor(Handle()); }
     COLORREF GetTextBkColor() const { return ListView_GetTextBkColor(Handle()); }
+    // Turns on the extended styles given, leaving the others as they are.
+    void SetExtendedStyle(DWORD style) { ListView_SetExtendedListViewStyleEx(Handle(), style, style); }
     int InsertColumn(int position, const char* title, int format, int width);
     int GetColumnWidth(int column) const { return ListView_GetColumnWidth(Handle(), column); }
     int GetStringWidth(const char* text) const

@@ -570,6 +570,19 @@ TEST_F(LaunchCommandTest, AGatewayIsAddedUnderTheSelectedRowsDescription)
               MultiString({"2000", "01", "127.0.0.11", "-1", "eleven"}));
 }
 
+// The name as the row shows it, bytes after a NUL left out, and no longer
+// than a game takes it.
+TEST_F(LaunchCommandTest, TheServerIsTheSelectedRowsNameAsShownCutForTheGame)
+{
+    files.files[PRIVATE_FILE] = std::string(130, 'x') + " long\r\n" + std::string("a\0hidden b\r\n", 12);
+    ShowPrivateList();
+    for (view.selected = 0; view.selected < 2; ++view.selected)
+        commands.OnStarCraft();
+    const std::string serverList = CONFIGURATION + "\\Server List=";
+    EXPECT_EQ(registry.writes,
+              (std::vector<std::string>{serverList + std::string(127, 'x'), serverList + "a"}));
+}
+
 TEST_F(LaunchCommandTest, LaunchesLeaveTheListsAndTheViewAsTheyWere)
 {
     ShowPrivateList();

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "fakes/fake_main_window.h"
+#include "ping/ping_schedule.h"
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 
@@ -39,5 +43,19 @@ struct ListCommandsTest : ::testing::Test, FakeMainWindow {
         return saves;
     }
     std::string File() const { return files.files.at(PATH); }
-    void SetPing(int row, const std::string& text) { view.rows.at(row)[COLUMN_PING] = text; }
+    // Pings the list shown: each server given answers every echo in its
+    // time, the others none; a name that is no address resolves to a test
+    // host of its own.
+    void PingShownList(const std::map<std::string, std::uint32_t>& answers)
+    {
+        for (const auto& [server, milliseconds] : answers) {
+            std::optional<IPv4Address> address = network.DottedAddress(server.c_str());
+            if (!address)
+                address = network.names[server] = FakeNetwork::Address(198, 18, 1, 1 + network.names.size());
+            network.replies[*address].assign(PING_ATTEMPTS, FakeNetwork::Answer(milliseconds));
+        }
+        clock.now += 100000;
+        clock.afterSleep = [this] { threads.RunDueThreads(); };
+        commands.OnPing();
+    }
 };

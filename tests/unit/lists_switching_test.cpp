@@ -28,7 +28,7 @@ TEST_F(ListCommandsTest, BlizzardServersWritesNothingOfAPrivateListNotEdited)
 {
     files.files[PATH] = "127.0.0.10 ten\n127.0.0.11\televen\n";
     commands.OnPrivateServers();
-    SetPing(0, "80");
+    PingShownList({{"127.0.0.10", 80}});
     commands.OnBlizzardServers();
     EXPECT_EQ(Saves(), 0);
     EXPECT_EQ(File(), "127.0.0.10 ten\n127.0.0.11\televen\n");
@@ -50,13 +50,7 @@ TEST_F(ListCommandsTest, BlizzardServersOnThePublicListRefillsAndSortsFromMemory
 
 TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTimes)
 {
-    clock.now = 100000;
-    clock.afterSleep = [this] { threads.RunDueThreads(); };
-    const EchoReply slow = FakeNetwork::Answer(50);
-    network.replies[FakeNetwork::Address(127, 0, 0, 1)] = {slow, slow, slow};
-    const EchoReply fast = FakeNetwork::Answer(20);
-    network.replies[FakeNetwork::Address(127, 0, 0, 2)] = {fast, fast, fast};
-    commands.OnPing();
+    PingShownList({{"127.0.0.1", 50}, {"127.0.0.2", 20}});
     ASSERT_EQ(ShownServers(), (Names{"127.0.0.2", "127.0.0.1"}));
 
     commands.OnPrivateServers();
@@ -68,7 +62,7 @@ TEST_F(ListCommandsTest, BlizzardServersShowsThePublicListSortedByItsMeasuredTim
 TEST_F(ListCommandsTest, PrivateServersOnThePrivateListRereadsDroppingTimes)
 {
     commands.OnPrivateServers();
-    SetPing(0, "80");
+    PingShownList({{"127.0.0.10", 80}});
     commands.OnAddServer(); // cancelled: nothing changes
     user.typed.push_back({"127.0.0.13", "thirteen"});
     commands.OnAddServer();

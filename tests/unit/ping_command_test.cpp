@@ -267,12 +267,13 @@ TEST_F(PingCommandTest, TheWindowsWaitLooksIntoItsQueueAtLeastOnceASecondThrough
     CServerList list;
     for (int i = 1; i <= MAX_SERVERS; ++i)
         list.Add({"198.18.2." + std::to_string(i), "", 0});
-    FillServerView(list, view);
+    ServerViewOrder order;
+    FillServerView(list, order, view);
     clock.afterSleep = [this] { threads.RunDueThreads(); };
     threads.runDelays.assign(MAX_SERVERS, 4500);
     FakeWindowQueue queue(clock);
     WindowPumpingClock windowClock(queue);
-    ServerViewPingReport report(view, work);
+    ServerViewPingReport report(list, view, work);
     GamePortMemory gamePorts;
     PingAll(list, report, windowClock, network, threads, gamePorts);
     windowClock.Sleep(5000);
@@ -313,8 +314,9 @@ TEST_F(PingCommandTest, AHostOutsideTheCodePageIsLookedUpByItsStoredName)
     network.names["??.example.test"] = ALPHA;
     Answer(ALPHA, 5);
     Answer(BRAVO, 7);
-    FillServerView(list, view);
-    ServerViewPingReport report(view, work);
+    ServerViewOrder order;
+    FillServerView(list, order, view);
+    ServerViewPingReport report(list, view, work);
     GamePortMemory gamePorts;
     clock.afterSleep = [this] { threads.RunDueThreads(); };
     PingAll(list, report, clock, network, threads, gamePorts);

@@ -270,19 +270,7 @@ TEST(PingText, ShowsUnreachableAsNAAndOtherTimesInDecimal)
     EXPECT_EQ(PingText(-5), "-5");
 }
 
-TEST(PingText, ReadsBackByTheAtoiRule)
-{
-    EXPECT_EQ(PingValue("N/A"), PING_UNREACHABLE);
-    EXPECT_EQ(PingValue("n/a"), 0);
-    EXPECT_EQ(PingValue("12 ms"), 12);
-    EXPECT_EQ(PingValue("  -7x"), -7);
-    EXPECT_EQ(PingValue("+8"), 8);
-    EXPECT_EQ(PingValue(""), 0);
-    EXPECT_EQ(PingValue("99999999999999999999"), INT32_MAX);
-    EXPECT_EQ(PingValue("-99999999999999999999"), INT32_MIN);
-}
-
-TEST(PingText, ShowsAndReadsBackTheGamePortOutcome)
+TEST(PingText, ShowsTheGamePortOutcome)
 {
     struct Row {
         std::int32_t gamePortTime;
@@ -293,12 +281,8 @@ TEST(PingText, ShowsAndReadsBackTheGamePortOutcome)
                         {GAME_PORT_NO_ANSWER, "N/A"},
                         {0, "0"},
                         {1999, "1999"}};
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(GamePortText(row.gamePortTime), row.text);
-        EXPECT_EQ(GamePortValue(row.text), row.gamePortTime) << row.text;
-    }
-    EXPECT_EQ(GamePortValue("closed"), 0) << "the texts are compared exactly";
-    EXPECT_EQ(GamePortValue("12 ms"), 12);
 }
 
 } // namespace

@@ -11,10 +11,12 @@
 #include "lists/server_list.h"
 #include "no_network.h"
 #include "res/resource.h"
+#include "scripted_user.h"
 #include "test_registry.h"
 #include "ui/manager_dialog_win32.h"
 #include "ui/server_view_win32.h"
 #include "win/dialog.h"
+#include "win/list_view.h"
 #include "window_queries.h"
 
 namespace {
@@ -160,6 +162,8 @@ TEST_F(MainDialog, ServerViewHasFourColumnsAcrossItsWidthAndPaleColours)
     }
     EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) << "no horizontal scroll bar";
     EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
+    const DWORD fullRowAndTips = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & fullRowAndTips, fullRowAndTips);
     EXPECT_EQ(ListView_GetBkColor(list), SERVER_VIEW_BKCOLOR);
     EXPECT_EQ(ListView_GetTextBkColor(list), SERVER_VIEW_BKCOLOR);
 }
@@ -195,14 +199,13 @@ TEST_F(MainDialog, ColumnHeaderClickChangesNothing)
     click.hdr.idFrom = IDC_SERVER_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iSubItem = COLUMN_PING;
-    Win32ServerView view;
-    view.Attach(Item(IDC_SERVER_LIST));
+    win::ListView view(Item(IDC_SERVER_LIST));
     std::vector<std::string> before;
-    for (int row = 0; row < view.RowCount(); ++row)
-        before.push_back(view.CellText(row, COLUMN_SERVER));
+    for (int row = 0; row < view.GetItemCount(); ++row)
+        before.push_back(view.GetItemText(row, COLUMN_SERVER));
     SendMessageA(hwnd, WM_NOTIFY, IDC_SERVER_LIST, reinterpret_cast<LPARAM>(&click));
-    for (int row = 0; row < view.RowCount(); ++row)
-        EXPECT_EQ(view.CellText(row, COLUMN_SERVER), before[row]);
+    for (int row = 0; row < view.GetItemCount(); ++row)
+        EXPECT_EQ(view.GetItemText(row, COLUMN_SERVER), before[row]);
 }
 
 void PressPingThenRunTheQueue(HWND dialog)
@@ -351,6 +354,60 @@ TEST_F(MainDialog, EverySystemCommandFrom0x10To0x1FOpensTheAboutBox)
         EXPECT_EQ(g_aboutTexts[0], "OK");
     }
     EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// Ctrl+C, then F1, as the keyboard sends them.
+void TypeCtrlCThenF1()
+{
+    const BYTE keys[] = {VK_CONTROL, 'C', 'C', VK_CONTROL, VK_F1, VK_F1};
+    const DWORD flags[] = {0, 0, KEYEVENTF_KEYUP, KEYEVENTF_KEYUP, 0, KEYEVENTF_KEYUP};
+    for (int i = 0; i < 6; ++i)
+        keybd_event(keys[i], 0, flags[i], 0);
+}
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The keys reach their commands from a button with the focus, typed as a
+// keyboard types them into the window as it runs for the user.
+TEST(MainDialogKeys, CtrlCCopiesTheSelectedServerAndF1OpensTheAboutBoxFromAnyControl)
+{
+    SeedServerList("127.0.0.1;127.0.0.2;127.0.0.3");
+    OperatingSystem system;
+    NoNetwork network;
+    CManagerDlg dialog{system, network};
+    std::string copied;
+    ScriptedUser user({[&dialog] {
+                           SetForegroundWindow(dialog.Handle());
+                           ListView_SetItemState(dialog.Item(IDC_SERVER_LIST), 1, LVIS_SELECTED,
+                                                 LVIS_SELECTED);
+                           SendMessageA(dialog.Handle(), WM_NEXTDLGCTL,
+                                        reinterpret_cast<WPARAM>(dialog.Item(IDC_STARCRAFT).Handle()), TRUE);
+                           TypeCtrlCThenF1();
+                           return true;
+                       },
+                       [&] {
+                           HWND about = FindDialog("About Velnor");
+                           if (!about)
+                               return false;
+                           copied = ClipboardText();
+                           PostMessageA(about, WM_COMMAND, IDOK, 0);
+                           PostMessageA(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                           return true;
+                       }});
+    dialog.DoModal();
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(copied, "127.0.0.2");
 }
 
 } // namespace

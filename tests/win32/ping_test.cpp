@@ -31,6 +31,7 @@
 #include "ui/window_pumping_clock.h"
 #include "ui/window_queue_win32.h"
 #include "ui/work_indicator_win32.h"
+#include "win/list_view.h"
 
 namespace {
 
@@ -287,21 +288,23 @@ class PingCommand : public SocketsStarted {
         SeedServerList(serverList);
         ASSERT_NE(dialog.Create(), nullptr);
         view.Attach(dialog.Item(IDC_SERVER_LIST));
+        rows.Attach(view);
     }
     void PressPing() { SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_PING, BN_CLICKED), 0); }
 
     OperatingSystem system;
     CManagerDlg dialog{system, network};
-    Win32ServerView view;
+    win::ListView view;
+    Win32ServerView rows;
 };
 
 TEST_F(PingCommand, ShowsTheTimeOfEveryAnsweringServer)
 {
     Open("127.0.0.1;127.0.0.2");
     PressPing();
-    ASSERT_EQ(view.RowCount(), 2);
+    ASSERT_EQ(view.GetItemCount(), 2);
     for (int row = 0; row < 2; ++row)
-        EXPECT_TRUE(IsDecimal(view.CellText(row, COLUMN_PING))) << view.CellText(row, COLUMN_PING);
+        EXPECT_TRUE(IsDecimal(view.GetItemText(row, COLUMN_PING))) << view.GetItemText(row, COLUMN_PING);
 }
 
 TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
@@ -311,13 +314,13 @@ TEST_F(PingCommand, ShowsASilentHostAsNotAvailableAfterTheAnsweringOnes)
         GTEST_SKIP() << NO_FIXTURE;
     Open(silent + ";127.0.0.1");
     PressPing();
-    ASSERT_EQ(view.RowCount(), 2);
-    EXPECT_EQ(view.CellText(0, COLUMN_SERVER), "127.0.0.1");
-    EXPECT_TRUE(IsDecimal(view.CellText(0, COLUMN_PING)));
-    EXPECT_EQ(view.CellText(0, COLUMN_GAME_PORT), "Closed");
-    EXPECT_EQ(view.CellText(1, COLUMN_SERVER), silent);
-    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
-    EXPECT_EQ(view.CellText(1, COLUMN_GAME_PORT), "N/A");
+    ASSERT_EQ(view.GetItemCount(), 2);
+    EXPECT_EQ(view.GetItemText(0, COLUMN_SERVER), "127.0.0.1");
+    EXPECT_TRUE(IsDecimal(view.GetItemText(0, COLUMN_PING)));
+    EXPECT_EQ(view.GetItemText(0, COLUMN_GAME_PORT), "Closed");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_SERVER), silent);
+    EXPECT_EQ(view.GetItemText(1, COLUMN_PING), "N/A");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_GAME_PORT), "N/A");
 }
 
 TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
@@ -329,16 +332,17 @@ TEST_F(PingCommand, WritesEachTimeIntoItsEntryAndItsRow)
     CServerList list;
     list.Add({"127.0.0.1", "loopback", 0});
     list.Add({silent, "silent", 0});
-    FillServerView(list, view);
+    ServerViewOrder order;
+    FillServerView(list, order, rows);
     Win32Clock clock;
     Win32WorkIndicator progress;
-    ServerViewPingReport report(view, progress);
+    ServerViewPingReport report(list, rows, progress);
     GamePortMemory gamePorts;
     PingAll(list, report, clock, network, threads, gamePorts);
     EXPECT_NE(list.entries[0].pingTime, PING_UNREACHABLE);
-    EXPECT_EQ(view.CellText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
+    EXPECT_EQ(view.GetItemText(0, COLUMN_PING), std::to_string(list.entries[0].pingTime));
     EXPECT_EQ(list.entries[1].pingTime, PING_UNREACHABLE);
-    EXPECT_EQ(view.CellText(1, COLUMN_PING), "N/A");
+    EXPECT_EQ(view.GetItemText(1, COLUMN_PING), "N/A");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_clipboard.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_file_store.h"
@@ -27,6 +28,7 @@ struct FakeMainWindow {
     FakeTimeZone timeZone;
     FakeWorkIndicator work;
     FakeCodePage codePage;
-    ManagerCommands commands{
-        CommandSeams{view, user, registry, files, shell, clock, network, threads, timeZone, work, codePage}};
+    FakeClipboard clipboard;
+    ManagerCommands commands{CommandSeams{view, user, registry, files, shell, clock, network, threads,
+                                          timeZone, work, codePage, clipboard}};
 };

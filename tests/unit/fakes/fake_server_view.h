@@ -6,15 +6,13 @@
 
 #include "ui/server_view.h"
 
-// The list view as a plain table; records how often it was repainted and
-// whether rows changed while it was painting. Like the list view, a cell
-// keeps its text only up to the first NUL byte.
+// The list view as a plain table that the tests read; records how often it
+// was repainted and whether rows changed while it was painting. Like the
+// list view, a cell keeps its text only up to the first NUL byte.
 class FakeServerView : public ServerView {
   public:
     using Row = std::array<std::string, SERVER_VIEW_COLUMNS>;
 
-    int RowCount() const override { return static_cast<int>(rows.size()); }
-    std::string CellText(int row, int column) const override { return rows.at(row).at(column); }
     void SetCellText(int row, int column, const std::string& text) override
     {
         NoteChange();
