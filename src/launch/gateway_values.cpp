@@ -103,11 +103,6 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
     return std::nullopt;
 }
 
-std::string LeftValueLine(const std::string& key, const std::string& valueName, const std::string& reason)
-{
-    return "HKEY_CURRENT_USER\\" + key + " \"" + valueName + "\": " + reason + ".";
-}
-
 // Each key's override list, then its normal list.
 std::vector<GatewayValue> ValuesAt(std::initializer_list<GatewayValue> normalLists)
 {
@@ -143,15 +138,23 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
     std::vector<std::string> left;
     for (const GatewayValue& where : GatewayValuesOf(game))
         if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
-            left.push_back(LeftValueLine(where.key, where.valueName, *reason));
+            left.push_back(LeftValueLine(RegistryRoot::CurrentUser, where.key, where.valueName, *reason));
     return left;
 }
 
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry)
 {
     if (std::optional<std::string> reason = PointUserValue(server, registry))
-        return {LeftValueLine(SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
+        return {LeftValueLine(RegistryRoot::CurrentUser, SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
     return {};
+}
+
+std::string LeftValueLine(RegistryRoot root, const std::string& key, const std::string& valueName,
+                          const std::string& reason)
+{
+    const char* rootName =
+        root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\";
+    return rootName + key + " \"" + valueName + "\": " + reason + ".";
 }
 
 std::string LeftValuesText(const std::vector<std::string>& lines)

@@ -4,7 +4,7 @@
 
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
-#include "lists/server_list_value.h"
+#include "launch/launch_server_list.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
@@ -64,8 +64,9 @@ Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Regis
 {
     if (server.name.empty())
         return {{"Select a server first"}, ""};
-    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
-    std::vector<std::string> leftLists = PointUserServerList(server.name, registry);
+    std::vector<std::string> leftLists = PointMachineServerList(server.name, registry);
+    for (std::string& line : PointUserServerList(server.name, registry))
+        leftLists.push_back(std::move(line));
 
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);

@@ -27,8 +27,10 @@ struct RegistryRead {
 };
 
 // Values of other programs' registry keys. A key is opened, used and
-// closed within each call; no key is ever created. The games are 32-bit
-// programs, so on 64-bit systems every access goes through the 32-bit view.
+// closed within each call, asking only for what the call does: a read for
+// a read, the setting of a value for a write. No key is ever created. The
+// games are 32-bit programs, so on 64-bit systems every access goes
+// through the 32-bit view.
 class Registry {
   public:
     virtual ~Registry() = default;

@@ -215,15 +215,15 @@ TEST_F(LaunchTest, AServerOfBlanksOnlyIsWrittenAndLaunchedLikeAnyOther)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(LaunchTest, AFailedServerWriteStillLaunches)
+TEST_F(LaunchTest, AServerListLeftAsItWasIsNamedAndTheGameStillStarts)
 {
-    registry.keys.erase({HKLM, CONFIGURATION});
-    registry.values.erase({HKLM, CONFIGURATION, "Server List"});
-
+    registry.readOnly = {CONFIGURATION, ARCHIVES};
     Launch(Game::Diablo);
 
-    EXPECT_EQ(ServerListValue(), "");
+    EXPECT_EQ(ServerListValue(), "a.example;b.example;");
     EXPECT_EQ(shell.executions.size(), 1u);
+    const std::string line = LEFT_HEADLINE + "\nHKEY_LOCAL_MACHINE\\" + CONFIGURATION + " \"Server List\": ";
+    EXPECT_EQ(warnings, (std::vector<std::string>{line + "it could not be written."}));
 }
 
 TEST_F(LaunchTest, AFailedStarCraftLaunchReportsFourBoxesTheBroodWarLineEvenWhenEmpty)
