@@ -15,6 +15,9 @@ enum class RegistryType { String, MultiString, Other };
 struct RegistryValue {
     RegistryType type = RegistryType::String;
     std::string data;
+
+    bool operator==(const RegistryValue& other) const { return type == other.type && data == other.data; }
+    bool operator!=(const RegistryValue& other) const { return !(*this == other); }
 };
 
 // What a read found: the whole value, no such key or value, or a value

@@ -126,17 +126,17 @@ TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsD
     EXPECT_EQ(run.showCommand, 0);
 }
 
-TEST_P(EachGame, WithItsValuesMissingStartsABareFileNameWithoutDeletingAnything)
+TEST_P(EachGame, WithItsValuesMissingIsReportedAndChangesNothing)
 {
-    registry.values.clear();
+    const GameInstallation& installation = GameInstallationOf(GetParam().game);
+    registry.values.erase({HKLM, installation.key, installation.installDirectoryValue});
+    const auto before = registry.values;
     deleteCache = true;
 
     Launch(GetParam().game);
 
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, GetParam().executable.substr(GetParam().installDirectory.size()));
-    EXPECT_EQ(shell.executions[0].directory, "");
-    EXPECT_TRUE(shell.deleted.empty());
+    EXPECT_EQ(registry.values, before);
+    EXPECT_TRUE(shell.executions.empty() && shell.deleted.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -181,15 +181,15 @@ TEST_F(LaunchTest, StarCraftChoosesItsExecutableByWhetherBroodWarHoldsAnyText)
                                         "D:\\Expansion\\BroodWar.exe"}));
 }
 
-TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramOpensAnEmptyPath)
+TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramIsNotInstalled)
 {
     registry.Put(HKLM, STARCRAFT, "Brood War", "1");
     registry.values.erase({HKLM, STARCRAFT, "Program"});
 
     Launch(Game::StarCraft);
 
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, "");
+    EXPECT_TRUE(shell.executions.empty());
+    EXPECT_EQ(messages.back(), "Program:  ");
 }
 
 TEST_F(LaunchTest, WithoutAServerOnlyAsksForOne)
