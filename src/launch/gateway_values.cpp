@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "launch/gateway_list.h"
+#include "launch/launch_server_list.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"
 
@@ -98,9 +99,7 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
         return std::nullopt;
     if (std::optional<std::string> reason = NotEditable(read, RegistryType::String, "REG_SZ"))
         return reason;
-    if (!registry.WriteValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE, {RegistryType::String, server + '\0'}))
-        return std::string("it could not be written");
-    return std::nullopt;
+    return WriteLaunchServerList(registry, root, read, server);
 }
 
 // Each key's override list, then its normal list.

@@ -31,9 +31,9 @@ struct RegistryRead {
 
 // Values of other programs' registry keys. A key is opened, used and
 // closed within each call, asking only for what the call does: a read for
-// a read, the setting of a value for a write. No key is ever created. The
-// games are 32-bit programs, so on 64-bit systems every access goes
-// through the 32-bit view.
+// a read, the setting of a value for a write. No key is ever created but
+// Velnor's own. The games are 32-bit programs, so on 64-bit systems every
+// access goes through the 32-bit view.
 class Registry {
   public:
     virtual ~Registry() = default;
@@ -43,6 +43,9 @@ class Registry {
     // Writes the value, in its type, into an existing key; true when stored.
     virtual bool WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
                             const RegistryValue& value) = 0;
+    // The same into a key of Velnor's own, which is made when missing.
+    virtual bool WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                               const RegistryValue& value) = 0;
 
     // The text of a string value, or "" on any failure (missing key or
     // value, no access, a value of another type).

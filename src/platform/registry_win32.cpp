@@ -78,15 +78,34 @@ LONG ReadWhole(CRegistryKey& key, const std::string& valueName, RegistryValue& v
     return result;
 }
 
+LONG WriteInto(CRegistryKey& key, const std::string& valueName, const RegistryValue& value)
+{
+    return value.type == RegistryType::MultiString
+               ? key.SetWideValue(WideName(valueName), REG_MULTI_SZ, value.data)
+               : key.SetValue(valueName.c_str(), REG_SZ, value.data);
+}
+
 } // namespace
 
 LONG CRegistryKey::Open(HKEY parent, const char* subKey, REGSAM access)
 {
     HKEY key = nullptr;
-    LONG result = RegOpenKeyExA(parent, subKey, 0, access, &key);
-    if (result != ERROR_SUCCESS)
-        return result;
-    result = Close();
+    const LONG opened = RegOpenKeyExA(parent, subKey, 0, access, &key);
+    return Hold(opened, key);
+}
+
+LONG CRegistryKey::Create(HKEY parent, const char* subKey, REGSAM access)
+{
+    HKEY key = nullptr;
+    const LONG opened = RegCreateKeyExA(parent, subKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
+    return Hold(opened, key);
+}
+
+LONG CRegistryKey::Hold(LONG opened, HKEY key)
+{
+    if (opened != ERROR_SUCCESS)
+        return opened;
+    const LONG result = Close();
     m_hKey = key;
     return result;
 }
@@ -147,8 +166,14 @@ bool Win32Registry::WriteValue(RegistryRoot root, const std::string& subKey, con
     CRegistryKey key;
     if (key.Open(RootKey(root), subKey.c_str(), WRITE_ACCESS) != ERROR_SUCCESS)
         return false;
-    const LONG result = value.type == RegistryType::MultiString
-                            ? key.SetWideValue(WideName(valueName), REG_MULTI_SZ, value.data)
-                            : key.SetValue(valueName.c_str(), REG_SZ, value.data);
-    return result == ERROR_SUCCESS;
+    return WriteInto(key, valueName, value) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                                  const RegistryValue& value)
+{
+    CRegistryKey key;
+    if (key.Create(RootKey(root), subKey.c_str(), WRITE_ACCESS) != ERROR_SUCCESS)
+        return false;
+    return WriteInto(key, valueName, value) == ERROR_SUCCESS;
 }

@@ -208,6 +208,7 @@ class LaunchWin32 : public ::testing::Test {
                 Sleep(RECORD_POLL_MS);
         }
         SeedServerList("127.0.0.1;127.0.0.2;");
+        DeleteGamesKey(HKEY_CURRENT_USER, "Software\\Velnor");
     }
 
     // A copy of the stand-in under the executable's name in a new folder.
