@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "launch/gateway_list.h"
+#include "launch/launch_server_list.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"
 
@@ -98,14 +99,7 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
         return std::nullopt;
     if (std::optional<std::string> reason = NotEditable(read, RegistryType::String, "REG_SZ"))
         return reason;
-    if (!registry.WriteValue(root, SERVER_LIST_KEY, SERVER_LIST_VALUE, {RegistryType::String, server + '\0'}))
-        return std::string("it could not be written");
-    return std::nullopt;
-}
-
-std::string LeftValueLine(const std::string& key, const std::string& valueName, const std::string& reason)
-{
-    return "HKEY_CURRENT_USER\\" + key + " \"" + valueName + "\": " + reason + ".";
+    return WriteLaunchServerList(registry, root, read, server);
 }
 
 // Each key's override list, then its normal list.
@@ -143,15 +137,23 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
     std::vector<std::string> left;
     for (const GatewayValue& where : GatewayValuesOf(game))
         if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
-            left.push_back(LeftValueLine(where.key, where.valueName, *reason));
+            left.push_back(LeftValueLine(RegistryRoot::CurrentUser, where.key, where.valueName, *reason));
     return left;
 }
 
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry)
 {
     if (std::optional<std::string> reason = PointUserValue(server, registry))
-        return {LeftValueLine(SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
+        return {LeftValueLine(RegistryRoot::CurrentUser, SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
     return {};
+}
+
+std::string LeftValueLine(RegistryRoot root, const std::string& key, const std::string& valueName,
+                          const std::string& reason)
+{
+    const char* rootName =
+        root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\";
+    return rootName + key + " \"" + valueName + "\": " + reason + ".";
 }
 
 std::string LeftValuesText(const std::vector<std::string>& lines)

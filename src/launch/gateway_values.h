@@ -5,9 +5,9 @@
 
 #include "launch/game_table.h"
 #include "launch/gateway_list.h"
+#include "platform/registry.h"
 
 class CodePage;
-class Registry;
 
 // Where a client keeps its own gateway list, below HKEY_CURRENT_USER.
 struct GatewayValue {
@@ -38,5 +38,8 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
 // names it and says why.
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry);
 
+// The line that names a value left as it was, and why.
+std::string LeftValueLine(RegistryRoot root, const std::string& key, const std::string& valueName,
+                          const std::string& reason);
 // The message that tells the user which values were left, from those lines.
 std::string LeftValuesText(const std::vector<std::string>& lines);

@@ -4,7 +4,7 @@
 
 #include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
-#include "lists/server_list_value.h"
+#include "launch/launch_server_list.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
@@ -15,15 +15,6 @@ namespace {
 const char* const CACHE_FILE = "\\BNCACHE.DAT";
 const char* const OPEN_VERB = "Open";
 
-void DeleteCache(const std::string& installDirectory, Shell& shell)
-{
-    // Without a directory the cache name would point at the root of the
-    // current drive, outside any game's installation.
-    if (installDirectory.empty())
-        return;
-    shell.RemoveFile(installDirectory + CACHE_FILE);
-}
-
 std::vector<std::string> FailureReport(const GameInstallation& game, const GamePaths& paths)
 {
     std::vector<std::string> lines = {std::string("An error has occured -- email the following to ") +
@@ -33,6 +24,12 @@ std::vector<std::string> FailureReport(const GameInstallation& game, const GameP
     lines.push_back("InstallPath:  " + paths.installDirectory);
     lines.push_back("Program:  " + paths.executable);
     return lines;
+}
+
+// The values name an install directory and a program to start in it.
+bool IsInstalled(const GamePaths& paths)
+{
+    return !paths.installDirectory.empty() && !paths.executable.empty();
 }
 
 // The server as a gateway of the clients' own lists: listed under its
@@ -64,13 +61,17 @@ Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Regis
 {
     if (server.name.empty())
         return {{"Select a server first"}, ""};
-    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
-    std::vector<std::string> leftLists = PointUserServerList(server.name, registry);
-
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);
+    // A game that is not installed cannot start: nothing is changed for it.
+    if (!IsInstalled(paths))
+        return {FailureReport(installation, paths), ""};
+
+    std::vector<std::string> leftLists = PointMachineServerList(server.name, registry);
+    for (std::string& line : PointUserServerList(server.name, registry))
+        leftLists.push_back(std::move(line));
     if (deleteCache)
-        DeleteCache(paths.installDirectory, shell);
+        shell.RemoveFile(paths.installDirectory + CACHE_FILE);
     for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
         leftLists.push_back(std::move(line));
 

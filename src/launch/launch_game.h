@@ -28,11 +28,13 @@ struct GamePaths {
 // reads as "", so a game that is not installed gives bare file names.
 GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 
-// Points the game clients at the server alone, in "Server List" and in
-// the per-user one where it is there, deletes the clients' cache when
-// asked to, points the game's own gateway lists at the server, and starts
-// the game in its install directory. Without a server it only asks for
-// one; a failed start is reported line by line and undoes nothing. Values
+// Finds the game's installation, then points the game clients at the
+// server alone, in "Server List" and in the per-user one where it is
+// there, deletes the clients' cache when asked to, points the game's own
+// gateway lists at the server, and starts the game in its install
+// directory. Without a server it only asks for one; a game that is not
+// installed is reported as a failed start is, and nothing is changed for
+// it; a failed start is reported line by line and undoes nothing. Values
 // that were left as they were are named in the warning, to be shown once
 // the game runs so that it does not hold up its start. A gateway that a
 // list gains is written from the server's text through the code page.

@@ -4,6 +4,7 @@
 #include "launch/gateway_values.h"
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
+#include "lists/server_list_keeper.h"
 #include "lists/server_list_value.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
@@ -75,12 +76,16 @@ void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& l
 {
     RegistryRead read = ReadServerList(registry);
     // A single name is what a game launch leaves behind: give the games
-    // their whole choice back.
-    if (HoldsNoList(read)) {
+    // their whole choice back, the very list that the launch replaced
+    // where it was kept.
+    if (RestoreServerList(registry, RegistryRoot::LocalMachine)) {
+        read = ReadServerList(registry);
+    } else if (HoldsNoList(read)) {
         registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE,
                                    DEFAULT_SERVER_LIST);
         read = ReadServerList(registry);
     }
+    RestoreServerList(registry, RegistryRoot::CurrentUser);
     for (const std::string& name : ServerNames(read, codePage)) {
         if (!list.Add({name, PUBLIC_SERVER_DESCRIPTION, 0}))
             break;

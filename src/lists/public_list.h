@@ -15,6 +15,10 @@ constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 // code page. Names beyond what the list holds are left out; the value
 // itself is never shortened.
 //
+// A value that still holds the server that a launch wrote gets back
+// instead the list that the launch replaced, where one was kept; so does
+// the per-user "Server List", which is never seeded.
+//
 // Then, since today's clients read their own gateway lists instead,
 // appends the gateways of those lists whose host is not listed yet
 // (ignoring case), each described by its name as the code page shows it:

@@ -15,6 +15,9 @@ enum class RegistryType { String, MultiString, Other };
 struct RegistryValue {
     RegistryType type = RegistryType::String;
     std::string data;
+
+    bool operator==(const RegistryValue& other) const { return type == other.type && data == other.data; }
+    bool operator!=(const RegistryValue& other) const { return !(*this == other); }
 };
 
 // What a read found: the whole value, no such key or value, or a value
@@ -27,8 +30,10 @@ struct RegistryRead {
 };
 
 // Values of other programs' registry keys. A key is opened, used and
-// closed within each call; no key is ever created. The games are 32-bit
-// programs, so on 64-bit systems every access goes through the 32-bit view.
+// closed within each call, asking only for what the call does: a read for
+// a read, the setting of a value for a write. No key is ever created but
+// Velnor's own. The games are 32-bit programs, so on 64-bit systems every
+// access goes through the 32-bit view.
 class Registry {
   public:
     virtual ~Registry() = default;
@@ -38,6 +43,9 @@ class Registry {
     // Writes the value, in its type, into an existing key; true when stored.
     virtual bool WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
                             const RegistryValue& value) = 0;
+    // The same into a key of Velnor's own, which is made when missing.
+    virtual bool WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                               const RegistryValue& value) = 0;
 
     // The text of a string value, or "" on any failure (missing key or
     // value, no access, a value of another type).

@@ -17,10 +17,13 @@ HKEY RootKey(RegistryRoot root)
     return HKEY_LOCAL_MACHINE;
 }
 
-// Full access for reads too: a key the games could not write reads as
-// nothing here, as it would for them. The 32-bit view is the one the
-// games use; a 32-bit program on a 32-bit system ignores the flag.
-constexpr REGSAM GAME_ACCESS = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
+// Only the access that each call needs: a key that this user may read but
+// not write still reads, where no virtualisation reopens it (a 64-bit
+// build, an elevated program, a policy that turns it off). The 32-bit
+// view is the one the games use; a 32-bit program on a 32-bit system
+// ignores the flag.
+constexpr REGSAM READ_ACCESS = KEY_READ | KEY_WOW64_32KEY;
+constexpr REGSAM WRITE_ACCESS = KEY_SET_VALUE | KEY_WOW64_32KEY;
 
 RegistryType TypeOf(DWORD type)
 {
@@ -75,15 +78,34 @@ LONG ReadWhole(CRegistryKey& key, const std::string& valueName, RegistryValue& v
     return result;
 }
 
+LONG WriteInto(CRegistryKey& key, const std::string& valueName, const RegistryValue& value)
+{
+    return value.type == RegistryType::MultiString
+               ? key.SetWideValue(WideName(valueName), REG_MULTI_SZ, value.data)
+               : key.SetValue(valueName.c_str(), REG_SZ, value.data);
+}
+
 } // namespace
 
 LONG CRegistryKey::Open(HKEY parent, const char* subKey, REGSAM access)
 {
     HKEY key = nullptr;
-    LONG result = RegOpenKeyExA(parent, subKey, 0, access, &key);
-    if (result != ERROR_SUCCESS)
-        return result;
-    result = Close();
+    const LONG opened = RegOpenKeyExA(parent, subKey, 0, access, &key);
+    return Hold(opened, key);
+}
+
+LONG CRegistryKey::Create(HKEY parent, const char* subKey, REGSAM access)
+{
+    HKEY key = nullptr;
+    const LONG opened = RegCreateKeyExA(parent, subKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
+    return Hold(opened, key);
+}
+
+LONG CRegistryKey::Hold(LONG opened, HKEY key)
+{
+    if (opened != ERROR_SUCCESS)
+        return opened;
+    const LONG result = Close();
     m_hKey = key;
     return result;
 }
@@ -129,7 +151,7 @@ RegistryRead Win32Registry::ReadValue(RegistryRoot root, const std::string& subK
 {
     CRegistryKey key;
     RegistryRead read;
-    read.status = StatusOf(key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS));
+    read.status = StatusOf(key.Open(RootKey(root), subKey.c_str(), READ_ACCESS));
     if (read.status != RegistryReadStatus::Read)
         return read;
     read.status = StatusOf(ReadWhole(key, valueName, read.value));
@@ -142,10 +164,16 @@ bool Win32Registry::WriteValue(RegistryRoot root, const std::string& subKey, con
                                const RegistryValue& value)
 {
     CRegistryKey key;
-    if (key.Open(RootKey(root), subKey.c_str(), GAME_ACCESS) != ERROR_SUCCESS)
+    if (key.Open(RootKey(root), subKey.c_str(), WRITE_ACCESS) != ERROR_SUCCESS)
         return false;
-    const LONG result = value.type == RegistryType::MultiString
-                            ? key.SetWideValue(WideName(valueName), REG_MULTI_SZ, value.data)
-                            : key.SetValue(valueName.c_str(), REG_SZ, value.data);
-    return result == ERROR_SUCCESS;
+    return WriteInto(key, valueName, value) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                                  const RegistryValue& value)
+{
+    CRegistryKey key;
+    if (key.Create(RootKey(root), subKey.c_str(), WRITE_ACCESS) != ERROR_SUCCESS)
+        return false;
+    return WriteInto(key, valueName, value) == ERROR_SUCCESS;
 }

@@ -18,6 +18,8 @@ class CRegistryKey {
     // Opens an existing key; never creates one. On success the key held so
     // far is closed and that close's result is returned.
     LONG Open(HKEY parent, const char* subKey, REGSAM access);
+    // Opens the key, making it first when it is missing; as Open otherwise.
+    LONG Create(HKEY parent, const char* subKey, REGSAM access);
     // Reads a value of any type as bytes; size is the buffer's capacity on
     // entry and the number of bytes stored on return.
     LONG QueryValue(char* buffer, const char* valueName, DWORD* size, DWORD* type);
@@ -34,6 +36,9 @@ class CRegistryKey {
     LONG Close();
 
   private:
+    // Keeps the key just opened, closing the one held so far.
+    LONG Hold(LONG opened, HKEY key);
+
     HKEY m_hKey = nullptr;
 };
 
@@ -44,4 +49,6 @@ class Win32Registry : public Registry {
                            const std::string& valueName) override;
     bool WriteValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
                     const RegistryValue& value) override;
+    bool WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                       const RegistryValue& value) override;
 };

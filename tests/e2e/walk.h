@@ -77,7 +77,7 @@ extern const std::vector<std::string> SEEDED_OVERRIDE_GATEWAYS;
 // The first run: public list, private list and its edits, Ping, and the
 // StarCraft launch, ended through the close box.
 void WalkFirstRun(Walk& walk);
-// The second run: the default list, the keys and the About box.
+// The second run: the list given back, the keys and the About box.
 void WalkSecondRun(Walk& walk);
 // The third run, at 144 DPI: the window grows and keeps its layout.
 void WalkAtHighDpi(Walk& walk);

@@ -256,12 +256,11 @@ void LaunchTheFastest(Walk& walk, VelnorRun& run, const PrivateServers& servers)
     std::vector<std::string> gateways = SEEDED_GATEWAYS;
     gateways[1] = "03";
     gateways.insert(gateways.end(), {fastest, LocalGatewayZone(), description});
-    // The launch adds the server to the override list too. Once "Server
-    // List" holds the default list, 127.0.0.1 is new as well.
-    walk.nextGatewayRows = {{"127.0.0.8", "Override", "0"},
-                            {fastest, description, "0"},
-                            {"127.0.0.1", "Loopback", "0"},
-                            {"velnor..invalid", "Reserved", "0"}};
+    // The launch adds the server to the override list; the next start gives the seeded list back.
+    walk.nextGatewayRows = {{"127.0.0.8", "Override", "0"}, {fastest, description, "0"}};
+    if ((";" + walk.seededServerList + ";").find(";" + fastest + ";") != std::string::npos)
+        walk.nextGatewayRows.pop_back();
+    walk.nextGatewayRows.push_back({"velnor..invalid", "Reserved", "0"});
     walk.report.Step("\"StarCraft\" on the fastest server, " + fastest);
     LaunchStarCraft(walk, run, fastest, "07-launch", gateways);
     walk.report.Check(FileExists(walk.game.cacheFile), "\"BNCACHE.DAT\" stays while the box is clear");

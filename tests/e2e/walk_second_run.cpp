@@ -1,18 +1,17 @@
-#include "lists/default_server_list.h"
 #include "res/resource.h"
 #include "walk.h"
 #include "walk_checks.h"
 
 namespace {
 
-void StartWithTheDefaultList(Walk& walk, VelnorRun& run)
+void StartWithTheListGivenBack(Walk& walk, VelnorRun& run)
 {
-    walk.report.Step("Start again: one name in \"Server List\" gives the default list");
-    CheckServerList(walk, DEFAULT_SERVER_LIST, "the default list is stored");
-    CheckRows(walk, run.window, PublicRows(DEFAULT_SERVER_LIST, walk.nextGatewayRows),
+    walk.report.Step("Start again: the server the launch left gives back the list it replaced");
+    CheckServerList(walk, walk.seededServerList, "the seeded list is stored again");
+    CheckRows(walk, run.window, PublicRows(walk.seededServerList, walk.nextGatewayRows),
               "and shown, in list order, then the gateways that are new to it, the launched one included");
     CheckEditButtons(walk, run.window, false);
-    walk.screenshots.Take("08-default-list", {run.window.Handle()});
+    walk.screenshots.Take("08-list-given-back", {run.window.Handle()});
 }
 
 DialogWindow OpenTheAboutBox(const VelnorRun& run)
@@ -56,10 +55,10 @@ void ShowTheAboutBox(Walk& walk, VelnorRun& run)
 void WalkSecondRun(Walk& walk)
 {
     VelnorRun run(walk.setup.velnor);
-    StartWithTheDefaultList(walk, run);
+    StartWithTheListGivenBack(walk, run);
     PressEnterAndEsc(walk, run);
     ShowTheAboutBox(walk, run);
     walk.report.Step("The close box ends Velnor again");
     CloseThroughCloseBox(walk, run);
-    CheckServerList(walk, DEFAULT_SERVER_LIST, "\"Server List\" still holds the default list");
+    CheckServerList(walk, walk.seededServerList, "\"Server List\" still holds the seeded list");
 }

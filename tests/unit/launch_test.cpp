@@ -12,6 +12,7 @@
 #include "gateway_lines.h"
 #include "launch/game_table.h"
 #include "launch/launch_game.h"
+#include "lists/public_list.h"
 #include "res/maintainer.h"
 #include "ui/manager_commands.h"
 
@@ -126,17 +127,17 @@ TEST_P(EachGame, WritesTheServerAloneDeletesTheCacheThenOpensTheGameHiddenInItsD
     EXPECT_EQ(run.showCommand, 0);
 }
 
-TEST_P(EachGame, WithItsValuesMissingStartsABareFileNameWithoutDeletingAnything)
+TEST_P(EachGame, WithItsValuesMissingIsReportedAndChangesNothing)
 {
-    registry.values.clear();
+    const GameInstallation& installation = GameInstallationOf(GetParam().game);
+    registry.values.erase({HKLM, installation.key, installation.installDirectoryValue});
+    const auto before = registry.values;
     deleteCache = true;
 
     Launch(GetParam().game);
 
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, GetParam().executable.substr(GetParam().installDirectory.size()));
-    EXPECT_EQ(shell.executions[0].directory, "");
-    EXPECT_TRUE(shell.deleted.empty());
+    EXPECT_EQ(registry.values, before);
+    EXPECT_TRUE(shell.executions.empty() && shell.deleted.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -181,15 +182,15 @@ TEST_F(LaunchTest, StarCraftChoosesItsExecutableByWhetherBroodWarHoldsAnyText)
                                         "D:\\Expansion\\BroodWar.exe"}));
 }
 
-TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramOpensAnEmptyPath)
+TEST_F(LaunchTest, StarCraftWithBroodWarButNoProgramIsNotInstalled)
 {
     registry.Put(HKLM, STARCRAFT, "Brood War", "1");
     registry.values.erase({HKLM, STARCRAFT, "Program"});
 
     Launch(Game::StarCraft);
 
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, "");
+    EXPECT_TRUE(shell.executions.empty());
+    EXPECT_EQ(messages.back(), "Program:  ");
 }
 
 TEST_F(LaunchTest, WithoutAServerOnlyAsksForOne)
@@ -215,15 +216,20 @@ TEST_F(LaunchTest, AServerOfBlanksOnlyIsWrittenAndLaunchedLikeAnyOther)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(LaunchTest, AFailedServerWriteStillLaunches)
+TEST_F(LaunchTest, AServerListLeftAsItWasIsNamedAndTheGameStillStarts)
 {
-    registry.keys.erase({HKLM, CONFIGURATION});
-    registry.values.erase({HKLM, CONFIGURATION, "Server List"});
-
+    registry.denied.insert("Software\\Velnor");
+    Launch(Game::Diablo);
+    registry.denied.clear();
+    registry.readOnly = {CONFIGURATION, ARCHIVES};
     Launch(Game::Diablo);
 
-    EXPECT_EQ(ServerListValue(), "");
-    EXPECT_EQ(shell.executions.size(), 1u);
+    EXPECT_EQ(ServerListValue(), "a.example;b.example;");
+    EXPECT_EQ(shell.executions.size(), 2u);
+    const std::string line = LEFT_HEADLINE + "\nHKEY_LOCAL_MACHINE\\" + CONFIGURATION + " \"Server List\": ";
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{line + "what it holds could not be kept for the next start.",
+                                        line + "it could not be written."}));
 }
 
 TEST_F(LaunchTest, AFailedStarCraftLaunchReportsFourBoxesTheBroodWarLineEvenWhenEmpty)
@@ -326,6 +332,7 @@ struct UserServerListCase {
     std::vector<std::string> written;
     std::string after;
     std::string left;
+    std::optional<std::string> givenBack = std::nullopt;
 };
 
 void PrintTo(const UserServerListCase& userCase, std::ostream* out)
@@ -335,7 +342,7 @@ void PrintTo(const UserServerListCase& userCase, std::ostream* out)
 
 class UserServerListTest : public LaunchTest, public ::testing::WithParamInterface<UserServerListCase> {};
 
-TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringAndNeverMade)
+TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringNeverMadeAndItsListGivenBack)
 {
     PutGateways(SHARED_GATEWAYS, MultiString(LoopbackGateways(1)));
     registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
@@ -356,6 +363,13 @@ TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringAndNeverMade
     EXPECT_EQ(warnings, GetParam().left.empty()
                             ? std::vector<std::string>{}
                             : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
+
+    CServerList list;
+    LoadPublicList(registry, codePage, list);
+    EXPECT_EQ(ServerListValue(), "a.example;b.example;");
+    it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
+    EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data,
+              GetParam().givenBack.value_or(GetParam().after));
 }
 
 const std::string MACHINE_LIST = CONFIGURATION + "\\Server List";
@@ -365,10 +379,11 @@ const std::string OVERRIDE_LIST = SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS;
 INSTANTIATE_TEST_SUITE_P(
     Values, UserServerListTest,
     ::testing::Values(UserServerListCase{"a string",
-                                         RegistryValue{RegistryType::String, std::string("127.0.0.1\0", 10)},
+                                         RegistryValue{RegistryType::String, std::string("::1;::2\0", 8)},
                                          {MACHINE_LIST, MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
                                          std::string("gw..invalid\0", 12),
-                                         ""},
+                                         "",
+                                         std::string("::1;::2\0", 8)},
                       UserServerListCase{
                           "none", std::nullopt, {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST}, "(none)", ""},
                       UserServerListCase{"a REG_MULTI_SZ",

@@ -13,6 +13,7 @@
 #include "lists/default_server_list.h"
 #include "lists/public_list.h"
 #include "lists/server_list.h"
+#include "lists/server_list_keeper.h"
 #include "lists/server_list_value.h"
 
 namespace {
@@ -185,6 +186,29 @@ INSTANTIATE_TEST_SUITE_P(
                       {RegistryType::String, std::string("127.0.0.1\0;x\0", 13)},
                       false,
                       {"127.0.0.1"}}));
+
+// Two launches wrote over a list, the last one "127.0.0.9"; each value
+// found at the next start, and what that start leaves. Never twice.
+TEST_F(PublicListTest, OnlyTheServerALaunchWroteGetsBackTheListItReplacedAndOnce)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("127.0.0.9\0", 10), "127.0.0.1;127.0.0.2"},
+        {std::string("127.0.0.7\0", 10), DEFAULT_SERVER_LIST},
+        {std::string("127.0.0.9\0x\0", 12), DEFAULT_SERVER_LIST}};
+    for (const auto& [atStart, after] : cases) {
+        registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.1;127.0.0.2");
+        for (const char* server : {"127.0.0.8", "127.0.0.9"})
+            WriteServerAlone(registry, HKLM, registry.ReadValue(HKLM, CONFIGURATION, "Server List"), server);
+        registry.PutValue(HKLM, CONFIGURATION, "Server List", {RegistryType::String, atStart});
+        list.RemoveAll();
+        Load();
+        EXPECT_EQ(Value(), after);
+        EXPECT_EQ(Names(list), SplitServerList(after));
+        registry.Put(HKLM, CONFIGURATION, "Server List", "127.0.0.9");
+        Load();
+        EXPECT_EQ(Value(), DEFAULT_SERVER_LIST) << atStart;
+    }
+}
 
 const RegistryRoot HKCU = RegistryRoot::CurrentUser;
 

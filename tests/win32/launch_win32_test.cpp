@@ -208,6 +208,7 @@ class LaunchWin32 : public ::testing::Test {
                 Sleep(RECORD_POLL_MS);
         }
         SeedServerList("127.0.0.1;127.0.0.2;");
+        DeleteGamesKey(HKEY_CURRENT_USER, "Software\\Velnor");
     }
 
     // A copy of the stand-in under the executable's name in a new folder.
@@ -311,7 +312,7 @@ TEST_P(EachGameWin32, StartsTheGameInItsDirectoryWithoutArgumentsAfterPointingIt
     EXPECT_FALSE(fs::exists(directory / "BNCACHE.DAT"));
 }
 
-TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
+TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValuesAndWritesNothing)
 {
     const GameCase& game = GetParam();
 
@@ -323,7 +324,7 @@ TEST_P(EachGameWin32, WithoutItsKeyReportsTheEmptyValues)
     expected.push_back("InstallPath:  ");
     expected.push_back(std::string("Program:  \\") + game.executable);
     EXPECT_EQ(m_messages, expected);
-    EXPECT_EQ(ServerList(), "127.0.0.8");
+    EXPECT_EQ(ServerList(), "127.0.0.1;127.0.0.2;");
 }
 
 TEST_P(EachGameWin32, AListedHostBecomesTheSelectedGatewayOfEachOfItsLists)

@@ -11,9 +11,9 @@
 // An in-memory registry that fails as the real one does: keys exist only
 // when a test makes them, a write into a missing key changes nothing, a
 // missing value reads as Missing, and values named in `unreadable` exist
-// but fail to read. Keys in `denied` exist but cannot be opened with the
-// full access that every call asks for: reads fail and writes change
-// nothing. Values are read whole, whatever their length, and their data is
+// but fail to read. Keys in `denied` exist but cannot be opened at all:
+// reads fail and writes change nothing; those in `readOnly` refuse writes
+// only. Values are read whole, whatever their length, and their data is
 // kept as given: for a multi-string, the raw UTF-16LE bytes.
 class FakeRegistry : public Registry {
   public:
@@ -37,10 +37,18 @@ class FakeRegistry : public Registry {
         writes.push_back(subKey + "\\" + valueName + "=" + text);
         if (events)
             events->push_back("write " + subKey + "\\" + valueName + "=" + text);
-        if (!keys.count({root, subKey}) || denied.count(subKey))
+        if (!keys.count({root, subKey}) || denied.count(subKey) || readOnly.count(subKey))
             return false;
         values[{root, subKey, valueName}] = value;
         return true;
+    }
+    // Makes the key, Velnor's own; not logged.
+    bool WriteOwnValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+                       const RegistryValue& value) override
+    {
+        if (!denied.count(subKey))
+            PutValue(root, subKey, valueName, value);
+        return !denied.count(subKey);
     }
 
     void MakeKey(RegistryRoot root, const std::string& subKey) { keys.insert({root, subKey}); }
@@ -68,6 +76,7 @@ class FakeRegistry : public Registry {
     std::map<std::tuple<RegistryRoot, std::string, std::string>, RegistryValue> values;
     std::set<std::string> unreadable;
     std::set<std::string> denied;
+    std::set<std::string> readOnly;
     std::vector<std::string> reads;
     std::vector<std::string> writes;
     // When set, writes are also logged here, in one log shared with other
