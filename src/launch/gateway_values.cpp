@@ -1,18 +1,13 @@
 #include "launch/gateway_values.h"
 
-#include <initializer_list>
 #include <optional>
 
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
+#include "clients/gateway_places.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"
 
 namespace {
-
-const char* const OVERRIDE_GATEWAYS_VALUE = "Override Battle.net gateways";
-const GatewayValue SHARED_GATEWAYS = {"Software\\Battle.net\\Configuration", "Battle.net Gateways"};
-const GatewayValue DIABLO_GATEWAYS = {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"};
-const GatewayValue WARCRAFT2_GATEWAYS = {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"};
 
 std::string FaultText(GatewayListFault fault)
 {
@@ -65,7 +60,7 @@ std::optional<std::string> NotEditable(const RegistryRead& read, RegistryType ty
 
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
-std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry,
+std::optional<std::string> PointValue(const GatewayPlace& where, const Gateway& gateway, Registry& registry,
                                       const CodePage& codePage)
 {
     const RegistryRoot root = RegistryRoot::CurrentUser;
@@ -108,40 +103,13 @@ std::string LeftValueLine(const std::string& key, const std::string& valueName, 
     return "HKEY_CURRENT_USER\\" + key + " \"" + valueName + "\": " + reason + ".";
 }
 
-// Each key's override list, then its normal list.
-std::vector<GatewayValue> ValuesAt(std::initializer_list<GatewayValue> normalLists)
-{
-    std::vector<GatewayValue> values;
-    for (const GatewayValue& normal : normalLists)
-        values.insert(values.end(), {{normal.key, OVERRIDE_GATEWAYS_VALUE}, normal});
-    return values;
-}
-
 } // namespace
-
-std::vector<GatewayValue> GatewayValuesOf(Game game)
-{
-    switch (game) {
-    case Game::Diablo:
-        return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS});
-    case Game::Warcraft2:
-        return ValuesAt({SHARED_GATEWAYS, WARCRAFT2_GATEWAYS});
-    case Game::StarCraft:
-        break;
-    }
-    return ValuesAt({SHARED_GATEWAYS});
-}
-
-std::vector<GatewayValue> AllGatewayValues()
-{
-    return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS});
-}
 
 std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
                                            const CodePage& codePage)
 {
     std::vector<std::string> left;
-    for (const GatewayValue& where : GatewayValuesOf(game))
+    for (const GatewayPlace& where : GatewayPlacesOf(game))
         if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
             left.push_back(LeftValueLine(where.key, where.valueName, *reason));
     return left;

@@ -3,26 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "launch/game_table.h"
-#include "launch/gateway_list.h"
+#include "clients/game_table.h"
+#include "clients/gateway_list.h"
 
 class CodePage;
 class Registry;
-
-// Where a client keeps its own gateway list, below HKEY_CURRENT_USER.
-struct GatewayValue {
-    const char* key;
-    const char* valueName;
-};
-
-// The lists that the game's clients read: StarCraft and the early Diablo
-// and Warcraft II share one key; today's Diablo and Warcraft II each have
-// their own as well. At each key the override list, which a client takes
-// instead of the normal one when it is there, comes first.
-std::vector<GatewayValue> GatewayValuesOf(Game game);
-// Every list of every game, in the order the public list shows them: the
-// shared key's, Diablo's, then Warcraft II's, each key's override first.
-std::vector<GatewayValue> AllGatewayValues();
 
 // Selects the gateway in each of the game's lists that exists, adding it
 // last where its host is not listed; one write per changed list, in the

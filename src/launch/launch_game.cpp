@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "answer/answer.h"
-#include "launch/game_table.h"
+#include "clients/game_table.h"
 
 class CodePage;
 class Registry;

@@ -1,7 +1,7 @@
 #include "lists/public_list.h"
 
-#include "launch/gateway_list.h"
-#include "launch/gateway_values.h"
+#include "clients/gateway_list.h"
+#include "clients/gateway_places.h"
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_value.h"
@@ -61,7 +61,7 @@ bool IsListed(const CServerList& list, const std::string& host)
 // Each gateway whose host is not shown yet, for as long as the list has room.
 void AddGatewayServers(Registry& registry, const CodePage& codePage, CServerList& list)
 {
-    for (const GatewayValue& where : AllGatewayValues()) {
+    for (const GatewayPlace& where : AllGatewayPlaces()) {
         const RegistryRead read = registry.ReadValue(RegistryRoot::CurrentUser, where.key, where.valueName);
         for (const Gateway& gateway : GatewaysIn(read, codePage))
             if (!IsListed(list, gateway.host))

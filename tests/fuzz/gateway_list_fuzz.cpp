@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "clients/gateway_list.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
-#include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
 
 namespace {

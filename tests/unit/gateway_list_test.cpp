@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "clients/gateway_list.h"
 #include "fakes/fake_code_page.h"
 #include "gateway_lines.h"
-#include "launch/gateway_list.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "clients/game_table.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_main_window.h"
 #include "gateway_lines.h"
-#include "launch/game_table.h"
 #include "launch/launch_game.h"
 #include "res/maintainer.h"
 #include "ui/manager_commands.h"

@@ -1,4 +1,4 @@
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
 
 #include <algorithm>
 
