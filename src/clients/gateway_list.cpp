@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "clients/host_key.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
 
@@ -18,18 +19,6 @@ bool IsDigit(char16_t c)
 bool IsSelectionText(const std::u16string& line)
 {
     return (line.size() == 1 || line.size() == 2) && std::all_of(line.begin(), line.end(), IsDigit);
-}
-
-// Hosts are ASCII in practice, so ASCII letters are all that fold.
-char16_t Lower(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool SameHost(const std::u16string& a, const std::u16string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char16_t x, char16_t y) { return Lower(x) == Lower(y); });
 }
 
 bool FitsInLine(const std::u16string& text)
@@ -109,9 +98,9 @@ int GatewayList::Selected() const
 
 int GatewayList::Find(const std::string& host) const
 {
-    const std::u16string wanted = m_codePage.ToUtf16(host);
+    const std::u16string wanted = HostKey(m_codePage.ToUtf16(host));
     for (int number = 1; number <= GatewayCount(); ++number)
-        if (SameHost(m_lines[LineOf(number, 0)], wanted))
+        if (HostKey(m_lines[LineOf(number, 0)]) == wanted)
             return number;
     return 0;
 }

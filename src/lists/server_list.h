@@ -24,10 +24,6 @@ struct ServerEntry {
     std::u16string descriptionUtf16{};
 };
 
-// Host names equal but for the case of their ASCII letters name one host,
-// as the game clients match them: the same key.
-std::string HostKey(const std::string& host);
-
 // The longest server name that a game is handed.
 constexpr std::string::size_type SERVER_NAME_LIMIT = 127;
 
