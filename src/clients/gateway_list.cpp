@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "clients/host_key.h"
-#include "platform/code_page.h"
 #include "platform/registry.h"
 
 namespace {
@@ -81,9 +80,7 @@ int GatewayList::GatewayCount() const
 
 Gateway GatewayList::GatewayAt(int number) const
 {
-    return {m_codePage.FromUtf16(m_lines.at(LineOf(number, 0))),
-            m_codePage.FromUtf16(m_lines.at(LineOf(number, 1))),
-            m_codePage.FromUtf16(m_lines.at(LineOf(number, 2)))};
+    return {m_lines.at(LineOf(number, 0)), m_lines.at(LineOf(number, 1)), m_lines.at(LineOf(number, 2))};
 }
 
 int GatewayList::Selected() const
@@ -96,9 +93,9 @@ int GatewayList::Selected() const
     return number >= 1 && number <= GatewayCount() ? number : 0;
 }
 
-int GatewayList::Find(const std::string& host) const
+int GatewayList::Find(const std::u16string& host) const
 {
-    const std::u16string wanted = HostKey(m_codePage.ToUtf16(host));
+    const std::u16string wanted = HostKey(host);
     for (int number = 1; number <= GatewayCount(); ++number)
         if (HostKey(m_lines[LineOf(number, 0)]) == wanted)
             return number;
@@ -118,8 +115,7 @@ bool GatewayList::Append(const Gateway& gateway)
 {
     if (m_lines.size() < HEADER_LINES || GatewayCount() >= MAX_GATEWAYS)
         return false;
-    const std::u16string lines[] = {m_codePage.ToUtf16(gateway.host), m_codePage.ToUtf16(gateway.zone),
-                                    m_codePage.ToUtf16(gateway.name)};
+    const std::u16string lines[] = {gateway.host, gateway.zone, gateway.name};
     if (!std::all_of(std::begin(lines), std::end(lines), FitsInLine))
         return false;
     m_lines.insert(m_lines.end(), std::begin(lines), std::end(lines));

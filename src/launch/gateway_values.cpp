@@ -60,8 +60,7 @@ std::optional<std::string> NotEditable(const RegistryRead& read, RegistryType ty
 
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
-std::optional<std::string> PointValue(const GatewayPlace& where, const Gateway& gateway, Registry& registry,
-                                      const CodePage& codePage)
+std::optional<std::string> PointValue(const GatewayPlace& where, const Gateway& gateway, Registry& registry)
 {
     const RegistryRoot root = RegistryRoot::CurrentUser;
     const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
@@ -69,7 +68,7 @@ std::optional<std::string> PointValue(const GatewayPlace& where, const Gateway& 
         return std::nullopt;
     if (std::optional<std::string> reason = NotEditable(read, RegistryType::MultiString, "REG_MULTI_SZ"))
         return reason;
-    GatewayList list(codePage);
+    GatewayList list;
     const GatewayListFault fault = list.Parse(read.value.data);
     if (fault != GatewayListFault::None)
         return FaultText(fault);
@@ -105,12 +104,11 @@ std::string LeftValueLine(const std::string& key, const std::string& valueName, 
 
 } // namespace
 
-std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
-                                           const CodePage& codePage)
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry)
 {
     std::vector<std::string> left;
     for (const GatewayPlace& where : GatewayPlacesOf(game))
-        if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
+        if (std::optional<std::string> reason = PointValue(where, gateway, registry))
             left.push_back(LeftValueLine(where.key, where.valueName, *reason));
     return left;
 }

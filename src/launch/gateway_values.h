@@ -6,16 +6,13 @@
 #include "clients/game_table.h"
 #include "clients/gateway_list.h"
 
-class CodePage;
 class Registry;
 
 // Selects the gateway in each of the game's lists that exists, adding it
 // last where its host is not listed; one write per changed list, in the
-// type it had. A list that is missing is not made. The gateway is given in
-// the code page and added in UTF-16. Answers, for each list left as it was,
-// one line that names it and says why.
-std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
-                                           const CodePage& codePage);
+// type it had. A list that is missing is not made. Answers, for each list
+// left as it was, one line that names it and says why.
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry);
 
 // Writes the server into the per-user "Server List" that older clients
 // read before the machine's, where that value is a string; never makes it.

@@ -5,6 +5,7 @@
 #include "clients/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "lists/server_list_value.h"
+#include "platform/code_page.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
@@ -37,10 +38,11 @@ std::vector<std::string> FailureReport(const GameInstallation& game, const GameP
 
 // The server as a gateway of the clients' own lists: listed under its
 // description, or its name when it has none.
-Gateway GatewayOf(const LaunchServer& server, TimeZone& timeZone)
+Gateway GatewayOf(const LaunchServer& server, TimeZone& timeZone, const CodePage& codePage)
 {
-    return {server.name, std::to_string(GatewayTimeZone(timeZone.BiasMinutes())),
-            server.description.empty() ? server.name : server.description};
+    return {codePage.ToUtf16(server.name),
+            codePage.ToUtf16(std::to_string(GatewayTimeZone(timeZone.BiasMinutes()))),
+            codePage.ToUtf16(server.description.empty() ? server.name : server.description)};
 }
 
 } // namespace
@@ -71,7 +73,7 @@ Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Regis
     const GamePaths paths = ReadGamePaths(registry, installation);
     if (deleteCache)
         DeleteCache(paths.installDirectory, shell);
-    for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
+    for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone, codePage), registry))
         leftLists.push_back(std::move(line));
 
     Answer report;
