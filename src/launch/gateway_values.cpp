@@ -9,6 +9,9 @@
 
 namespace {
 
+const char* const MACHINE = "HKEY_LOCAL_MACHINE\\";
+const char* const USER = "HKEY_CURRENT_USER\\";
+
 std::string FaultText(GatewayListFault fault)
 {
     switch (fault) {
@@ -97,9 +100,10 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
     return std::nullopt;
 }
 
-std::string LeftValueLine(const std::string& key, const std::string& valueName, const std::string& reason)
+std::string LeftValueLine(const char* root, const std::string& key, const std::string& valueName,
+                          const std::string& reason)
 {
-    return "HKEY_CURRENT_USER\\" + key + " \"" + valueName + "\": " + reason + ".";
+    return root + key + " \"" + valueName + "\": " + reason + ".";
 }
 
 } // namespace
@@ -109,15 +113,26 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
     std::vector<std::string> left;
     for (const GatewayPlace& where : GatewayPlacesOf(game))
         if (std::optional<std::string> reason = PointValue(where, gateway, registry))
-            left.push_back(LeftValueLine(where.key, where.valueName, *reason));
+            left.push_back(LeftValueLine(USER, where.key, where.valueName, *reason));
     return left;
 }
 
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry)
 {
     if (std::optional<std::string> reason = PointUserValue(server, registry))
-        return {LeftValueLine(SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
+        return {LeftValueLine(USER, SERVER_LIST_KEY, SERVER_LIST_VALUE, *reason)};
     return {};
+}
+
+std::vector<std::string> ServerListsLeftForHost(Registry& registry)
+{
+    const std::string reason = "its host has characters that this system's code page cannot hold";
+    std::vector<std::string> left = {LeftValueLine(MACHINE, SERVER_LIST_KEY, SERVER_LIST_VALUE, reason)};
+    const RegistryRead read =
+        registry.ReadValue(RegistryRoot::CurrentUser, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+    if (read.status != RegistryReadStatus::Missing)
+        left.push_back(LeftValueLine(USER, SERVER_LIST_KEY, SERVER_LIST_VALUE, reason));
+    return left;
 }
 
 std::string LeftValuesText(const std::vector<std::string>& lines)

@@ -20,5 +20,10 @@ std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Re
 // names it and says why.
 std::vector<std::string> PointUserServerList(const std::string& server, Registry& registry);
 
+// For a server whose host the code page cannot hold, which the 8-bit
+// "Server List" values would only get with "?" in it: one line that names
+// the machine's value, and one for the per-user value where it is there.
+std::vector<std::string> ServerListsLeftForHost(Registry& registry);
+
 // The message that tells the user which values were left, from those lines.
 std::string LeftValuesText(const std::vector<std::string>& lines);

@@ -36,13 +36,14 @@ std::vector<std::string> FailureReport(const GameInstallation& game, const GameP
     return lines;
 }
 
-// The server as a gateway of the clients' own lists: listed under its
-// description, or its name when it has none.
-Gateway GatewayOf(const LaunchServer& server, TimeZone& timeZone, const CodePage& codePage)
+// The server as a gateway of the clients' own lists, as its source stored
+// it: listed under its description, or its name when it has none.
+Gateway GatewayOf(const ServerEntry& server, TimeZone& timeZone, const CodePage& codePage)
 {
-    return {codePage.ToUtf16(server.name),
-            codePage.ToUtf16(std::to_string(GatewayTimeZone(timeZone.BiasMinutes()))),
-            codePage.ToUtf16(server.description.empty() ? server.name : server.description)};
+    const std::u16string host = StoredServerName(server, codePage);
+    const std::u16string description = StoredDescription(server, codePage);
+    return {host, codePage.ToUtf16(std::to_string(GatewayTimeZone(timeZone.BiasMinutes()))),
+            description.empty() ? host : description};
 }
 
 } // namespace
@@ -61,13 +62,19 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
     return paths;
 }
 
-Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry, Shell& shell,
+Answer LaunchGame(Game game, const ServerEntry& server, bool deleteCache, Registry& registry, Shell& shell,
                   TimeZone& timeZone, const CodePage& codePage)
 {
-    if (server.name.empty())
+    if (server.serverName.empty())
         return {{"Select a server first"}, ""};
-    registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, server.name);
-    std::vector<std::string> leftLists = PointUserServerList(server.name, registry);
+    std::vector<std::string> leftLists;
+    if (codePage.Holds(server.serverNameUtf16)) {
+        registry.SetRegistryString(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE,
+                                   server.serverName);
+        leftLists = PointUserServerList(server.serverName, registry);
+    } else {
+        leftLists = ServerListsLeftForHost(registry);
+    }
 
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);

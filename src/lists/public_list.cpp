@@ -51,16 +51,11 @@ std::vector<Gateway> GatewaysIn(const RegistryRead& read)
     return gateways;
 }
 
-std::u16string StoredHost(const ServerEntry& entry, const CodePage& codePage)
-{
-    return entry.serverNameUtf16.empty() ? codePage.ToUtf16(entry.serverName) : entry.serverNameUtf16;
-}
-
 // Compared as stored: two hosts that the code page shows alike are two.
 bool IsListed(const CServerList& list, const std::u16string& host, const CodePage& codePage)
 {
     for (int i = 0; i <= list.GetUpperBound(); ++i)
-        if (HostKey(StoredHost(list.entries[i], codePage)) == HostKey(host))
+        if (HostKey(StoredServerName(list.entries[i], codePage)) == HostKey(host))
             return true;
     return false;
 }

@@ -7,7 +7,7 @@
 namespace {
 
 // The selected row's server and description; no name when none is selected.
-LaunchServer SelectedServer(const ServerView& view)
+ServerEntry SelectedServer(const ServerView& view)
 {
     const int row = view.SelectedRow();
     if (row < 0)
