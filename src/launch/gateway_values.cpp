@@ -1,19 +1,14 @@
 #include "launch/gateway_values.h"
 
-#include <initializer_list>
 #include <optional>
 
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
+#include "clients/gateway_places.h"
 #include "launch/launch_server_list.h"
 #include "lists/server_list_value.h"
 #include "platform/registry.h"
 
 namespace {
-
-const char* const OVERRIDE_GATEWAYS_VALUE = "Override Battle.net gateways";
-const GatewayValue SHARED_GATEWAYS = {"Software\\Battle.net\\Configuration", "Battle.net Gateways"};
-const GatewayValue DIABLO_GATEWAYS = {"Software\\Battle.net\\D1\\Configuration", "Battle.net gateways"};
-const GatewayValue WARCRAFT2_GATEWAYS = {"Software\\Battle.net\\W2\\Configuration", "Battle.net gateways"};
 
 std::string FaultText(GatewayListFault fault)
 {
@@ -66,8 +61,7 @@ std::optional<std::string> NotEditable(const RegistryRead& read, RegistryType ty
 
 // Nothing when the list was pointed at the gateway or does not exist;
 // otherwise why it was left as it was.
-std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& gateway, Registry& registry,
-                                      const CodePage& codePage)
+std::optional<std::string> PointValue(const GatewayPlace& where, const Gateway& gateway, Registry& registry)
 {
     const RegistryRoot root = RegistryRoot::CurrentUser;
     const RegistryRead read = registry.ReadValue(root, where.key, where.valueName);
@@ -75,7 +69,7 @@ std::optional<std::string> PointValue(const GatewayValue& where, const Gateway& 
         return std::nullopt;
     if (std::optional<std::string> reason = NotEditable(read, RegistryType::MultiString, "REG_MULTI_SZ"))
         return reason;
-    GatewayList list(codePage);
+    GatewayList list;
     const GatewayListFault fault = list.Parse(read.value.data);
     if (fault != GatewayListFault::None)
         return FaultText(fault);
@@ -102,41 +96,13 @@ std::optional<std::string> PointUserValue(const std::string& server, Registry& r
     return WriteLaunchServerList(registry, root, read, server);
 }
 
-// Each key's override list, then its normal list.
-std::vector<GatewayValue> ValuesAt(std::initializer_list<GatewayValue> normalLists)
-{
-    std::vector<GatewayValue> values;
-    for (const GatewayValue& normal : normalLists)
-        values.insert(values.end(), {{normal.key, OVERRIDE_GATEWAYS_VALUE}, normal});
-    return values;
-}
-
 } // namespace
 
-std::vector<GatewayValue> GatewayValuesOf(Game game)
-{
-    switch (game) {
-    case Game::Diablo:
-        return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS});
-    case Game::Warcraft2:
-        return ValuesAt({SHARED_GATEWAYS, WARCRAFT2_GATEWAYS});
-    case Game::StarCraft:
-        break;
-    }
-    return ValuesAt({SHARED_GATEWAYS});
-}
-
-std::vector<GatewayValue> AllGatewayValues()
-{
-    return ValuesAt({SHARED_GATEWAYS, DIABLO_GATEWAYS, WARCRAFT2_GATEWAYS});
-}
-
-std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry,
-                                           const CodePage& codePage)
+std::vector<std::string> PointGatewayLists(Game game, const Gateway& gateway, Registry& registry)
 {
     std::vector<std::string> left;
-    for (const GatewayValue& where : GatewayValuesOf(game))
-        if (std::optional<std::string> reason = PointValue(where, gateway, registry, codePage))
+    for (const GatewayPlace& where : GatewayPlacesOf(game))
+        if (std::optional<std::string> reason = PointValue(where, gateway, registry))
             left.push_back(LeftValueLine(RegistryRoot::CurrentUser, where.key, where.valueName, *reason));
     return left;
 }
@@ -154,6 +120,18 @@ std::string LeftValueLine(RegistryRoot root, const std::string& key, const std::
     const char* rootName =
         root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\";
     return rootName + key + " \"" + valueName + "\": " + reason + ".";
+}
+
+std::vector<std::string> ServerListsLeftForHost(Registry& registry)
+{
+    const std::string reason = "its host has characters that this system's code page cannot hold";
+    std::vector<std::string> left = {
+        LeftValueLine(RegistryRoot::LocalMachine, SERVER_LIST_KEY, SERVER_LIST_VALUE, reason)};
+    const RegistryRead read =
+        registry.ReadValue(RegistryRoot::CurrentUser, SERVER_LIST_KEY, SERVER_LIST_VALUE);
+    if (read.status != RegistryReadStatus::Missing)
+        left.push_back(LeftValueLine(RegistryRoot::CurrentUser, SERVER_LIST_KEY, SERVER_LIST_VALUE, reason));
+    return left;
 }
 
 std::string LeftValuesText(const std::vector<std::string>& lines)

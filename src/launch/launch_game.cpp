@@ -2,9 +2,10 @@
 
 #include <utility>
 
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
 #include "launch/gateway_values.h"
 #include "launch/launch_server_list.h"
+#include "platform/code_page.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/time_zone.h"
@@ -32,12 +33,14 @@ bool IsInstalled(const GamePaths& paths)
     return !paths.installDirectory.empty() && !paths.executable.empty();
 }
 
-// The server as a gateway of the clients' own lists: listed under its
-// description, or its name when it has none.
-Gateway GatewayOf(const LaunchServer& server, TimeZone& timeZone)
+// The server as a gateway of the clients' own lists, as its source stored
+// it: listed under its description, or its name when it has none.
+Gateway GatewayOf(const ServerEntry& server, TimeZone& timeZone, const CodePage& codePage)
 {
-    return {server.name, std::to_string(GatewayTimeZone(timeZone.BiasMinutes())),
-            server.description.empty() ? server.name : server.description};
+    const std::u16string host = StoredServerName(server, codePage);
+    const std::u16string description = StoredDescription(server, codePage);
+    return {host, codePage.ToUtf16(std::to_string(GatewayTimeZone(timeZone.BiasMinutes()))),
+            description.empty() ? host : description};
 }
 
 } // namespace
@@ -56,10 +59,10 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game)
     return paths;
 }
 
-Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry, Shell& shell,
+Answer LaunchGame(Game game, const ServerEntry& server, bool deleteCache, Registry& registry, Shell& shell,
                   TimeZone& timeZone, const CodePage& codePage)
 {
-    if (server.name.empty())
+    if (server.serverName.empty())
         return {{"Select a server first"}, ""};
     const GameInstallation& installation = GameInstallationOf(game);
     const GamePaths paths = ReadGamePaths(registry, installation);
@@ -67,12 +70,18 @@ Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Regis
     if (!IsInstalled(paths))
         return {FailureReport(installation, paths), ""};
 
-    std::vector<std::string> leftLists = PointMachineServerList(server.name, registry);
-    for (std::string& line : PointUserServerList(server.name, registry))
-        leftLists.push_back(std::move(line));
+    // The 8-bit "Server List" values would only get the host with "?" in it.
+    std::vector<std::string> leftLists;
+    if (codePage.Holds(server.serverNameUtf16)) {
+        leftLists = PointMachineServerList(server.serverName, registry);
+        for (std::string& line : PointUserServerList(server.serverName, registry))
+            leftLists.push_back(std::move(line));
+    } else {
+        leftLists = ServerListsLeftForHost(registry);
+    }
     if (deleteCache)
         shell.RemoveFile(paths.installDirectory + CACHE_FILE);
-    for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone), registry, codePage))
+    for (std::string& line : PointGatewayLists(game, GatewayOf(server, timeZone, codePage), registry))
         leftLists.push_back(std::move(line));
 
     Answer report;

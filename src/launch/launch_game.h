@@ -4,18 +4,13 @@
 #include <vector>
 
 #include "answer/answer.h"
-#include "launch/game_table.h"
+#include "clients/game_table.h"
+#include "lists/server_list.h"
 
 class CodePage;
 class Registry;
 class Shell;
 class TimeZone;
-
-// The server that the user selected: its name and description.
-struct LaunchServer {
-    std::string name;
-    std::string description;
-};
 
 // The texts of one launch, as the game's registry values give them.
 struct GamePaths {
@@ -32,11 +27,13 @@ GamePaths ReadGamePaths(Registry& registry, const GameInstallation& game);
 // server alone, in "Server List" and in the per-user one where it is
 // there, deletes the clients' cache when asked to, points the game's own
 // gateway lists at the server, and starts the game in its install
-// directory. Without a server it only asks for one; a game that is not
-// installed is reported as a failed start is, and nothing is changed for
-// it; a failed start is reported line by line and undoes nothing. Values
-// that were left as they were are named in the warning, to be shown once
-// the game runs so that it does not hold up its start. A gateway that a
-// list gains is written from the server's text through the code page.
-[[nodiscard]] Answer LaunchGame(Game game, const LaunchServer& server, bool deleteCache, Registry& registry,
+// directory. Without a server name it only asks for one; a game that is
+// not installed is reported as a failed start is, and nothing is changed
+// for it; a failed start is reported line by line and undoes nothing.
+// Values that were left as they were are named in the warning, to be
+// shown once the game runs so that it does not hold up its start. The
+// gateway lists are matched and written with the server's texts as its
+// source stored them; a host that the code page cannot hold is not
+// written into the 8-bit "Server List" values.
+[[nodiscard]] Answer LaunchGame(Game game, const ServerEntry& server, bool deleteCache, Registry& registry,
                                 Shell& shell, TimeZone& timeZone, const CodePage& codePage);

@@ -1,7 +1,8 @@
 #include "lists/public_list.h"
 
-#include "launch/gateway_list.h"
-#include "launch/gateway_values.h"
+#include "clients/gateway_list.h"
+#include "clients/gateway_places.h"
+#include "clients/host_key.h"
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_keeper.h"
@@ -38,11 +39,11 @@ std::vector<std::string> ServerNames(const RegistryRead& read, const CodePage& c
 
 // The gateways of a stored list; none when it is not a REG_MULTI_SZ value
 // in the clients' layout.
-std::vector<Gateway> GatewaysIn(const RegistryRead& read, const CodePage& codePage)
+std::vector<Gateway> GatewaysIn(const RegistryRead& read)
 {
     if (read.status != RegistryReadStatus::Read || read.value.type != RegistryType::MultiString)
         return {};
-    GatewayList list(codePage);
+    GatewayList list;
     if (list.Parse(read.value.data) != GatewayListFault::None)
         return {};
     std::vector<Gateway> gateways;
@@ -51,22 +52,36 @@ std::vector<Gateway> GatewaysIn(const RegistryRead& read, const CodePage& codePa
     return gateways;
 }
 
-bool IsListed(const CServerList& list, const std::string& host)
+// Compared as stored: two hosts that the code page shows alike are two.
+bool IsListed(const CServerList& list, const std::u16string& host, const CodePage& codePage)
 {
     for (int i = 0; i <= list.GetUpperBound(); ++i)
-        if (HostKey(list.GetAt(i).serverName) == HostKey(host))
+        if (HostKey(StoredServerName(list.entries[i], codePage)) == HostKey(host))
             return true;
     return false;
+}
+
+// The gateway shown through the code page and kept as its list stored it,
+// described by its name, or by its host when it has none.
+ServerEntry GatewayServer(const Gateway& gateway, const CodePage& codePage)
+{
+    const std::u16string& description = gateway.name.empty() ? gateway.host : gateway.name;
+    return {codePage.FromUtf16(gateway.host),
+            codePage.FromUtf16(description),
+            0,
+            GAME_PORT_UNMEASURED,
+            gateway.host,
+            description};
 }
 
 // Each gateway whose host is not shown yet, for as long as the list has room.
 void AddGatewayServers(Registry& registry, const CodePage& codePage, CServerList& list)
 {
-    for (const GatewayValue& where : AllGatewayValues()) {
+    for (const GatewayPlace& where : AllGatewayPlaces()) {
         const RegistryRead read = registry.ReadValue(RegistryRoot::CurrentUser, where.key, where.valueName);
-        for (const Gateway& gateway : GatewaysIn(read, codePage))
-            if (!IsListed(list, gateway.host))
-                list.Add({gateway.host, gateway.name.empty() ? gateway.host : gateway.name, 0});
+        for (const Gateway& gateway : GatewaysIn(read))
+            if (!IsListed(list, gateway.host, codePage))
+                list.Add(GatewayServer(gateway, codePage));
     }
 }
 

@@ -21,8 +21,10 @@ constexpr const char* PUBLIC_SERVER_DESCRIPTION = "Blizz Server";
 //
 // Then, since today's clients read their own gateway lists instead,
 // appends the gateways of those lists whose host is not listed yet
-// (ignoring case), each described by its name as the code page shows it:
-// the shared list's, then Diablo's, then Warcraft II's, each key's
-// override list first. A list that is not a REG_MULTI_SZ in the clients'
-// layout adds nothing. None of this is written anywhere.
+// (ignoring the case of ASCII letters), each described by its name: the
+// shared list's, then Diablo's, then Warcraft II's, each key's override
+// list first. Each shows through the code page and keeps its host and
+// name in UTF-16 as its list stored them. A list that is not a
+// REG_MULTI_SZ in the clients' layout adds nothing. None of this is
+// written anywhere.
 void LoadPublicList(Registry& registry, const CodePage& codePage, CServerList& list);

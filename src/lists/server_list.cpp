@@ -1,6 +1,6 @@
 #include "lists/server_list.h"
 
-#include <algorithm>
+#include "platform/code_page.h"
 
 bool CServerList::Add(const ServerEntry& entry)
 {
@@ -10,10 +10,12 @@ bool CServerList::Add(const ServerEntry& entry)
     return true;
 }
 
-std::string HostKey(const std::string& host)
+std::u16string StoredServerName(const ServerEntry& entry, const CodePage& codePage)
 {
-    std::string key = host;
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return key;
+    return entry.serverNameUtf16.empty() ? codePage.ToUtf16(entry.serverName) : entry.serverNameUtf16;
+}
+
+std::u16string StoredDescription(const ServerEntry& entry, const CodePage& codePage)
+{
+    return entry.descriptionUtf16.empty() ? codePage.ToUtf16(entry.description) : entry.descriptionUtf16;
 }

@@ -24,9 +24,12 @@ struct ServerEntry {
     std::u16string descriptionUtf16{};
 };
 
-// Host names equal but for the case of their ASCII letters name one host,
-// as the game clients match them: the same key.
-std::string HostKey(const std::string& host);
+class CodePage;
+
+// The entry's name and description as their source stored them: the
+// UTF-16 texts it keeps, or else its 8-bit texts through the code page.
+std::u16string StoredServerName(const ServerEntry& entry, const CodePage& codePage);
+std::u16string StoredDescription(const ServerEntry& entry, const CodePage& codePage);
 
 // The longest server name that a game is handed.
 constexpr std::string::size_type SERVER_NAME_LIMIT = 127;

@@ -1,6 +1,6 @@
 #include "ping/game_port_memory.h"
 
-#include "lists/server_list.h"
+#include "clients/host_key.h"
 #include "ping/ping_schedule.h"
 
 std::optional<std::int32_t> GamePortMemory::Recent(const std::string& host, std::uint32_t now) const

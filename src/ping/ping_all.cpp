@@ -3,6 +3,7 @@
 #include <deque>
 #include <map>
 
+#include "clients/host_key.h"
 #include "lists/server_list.h"
 #include "ping/game_port_memory.h"
 #include "ping/ping_probe.h"

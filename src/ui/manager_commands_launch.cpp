@@ -6,14 +6,17 @@
 
 namespace {
 
-// The selected server's name and description as the view shows them, the
-// name as long as a game takes it; no name when no row is selected.
-LaunchServer ToLaunch(const std::optional<ServerEntry>& server)
+// The selected server as the view shows its name and description, the
+// name as long as a game takes it, with the texts its source stored; no
+// name when no row is selected.
+ServerEntry ToLaunch(const std::optional<ServerEntry>& server)
 {
     if (!server)
         return {};
-    return {ShownCellText(server->serverName).substr(0, SERVER_NAME_LIMIT),
-            ShownCellText(server->description)};
+    ServerEntry shown = *server;
+    shown.serverName = ShownCellText(server->serverName).substr(0, SERVER_NAME_LIMIT);
+    shown.description = ShownCellText(server->description);
+    return shown;
 }
 
 void Launch(Game game, const std::optional<ServerEntry>& server, const CommandSeams& seams)

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "clients/gateway_list.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
-#include "launch/gateway_list.h"
 #include "launch/gateway_values.h"
+#include "platform/registry.h"
 
 namespace {
 
@@ -25,11 +26,11 @@ void Check(bool condition)
         __builtin_trap();
 }
 
-std::string Flipped(std::string text)
+std::u16string Flipped(std::u16string text)
 {
-    for (char& c : text)
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-            c = static_cast<char>(c ^ 0x20);
+    for (char16_t& c : text)
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))
+            c = static_cast<char16_t>(c ^ 0x20);
     return text;
 }
 
@@ -41,22 +42,21 @@ struct Choice {
     bool listed = false;
 };
 
-// The input: a mode byte, a byte for the gateway or the new host's length,
-// the new host, then the value's data. Even modes choose a listed host in
-// flipped case, odd ones a new host. A listed host that the code page
-// cannot show comes back with "?" and is then a new one.
+// The input: a mode byte, a byte for the gateway or the new host's length
+// in units, the new host in UTF-16LE, then the value's data. Even modes
+// choose a listed host in flipped case, odd ones a new host.
 Choice ChooseGateway(const std::string& input, const GatewayList& list)
 {
     const unsigned char mode = input.size() > 0 ? input[0] : 0;
     const unsigned char pick = input.size() > 1 ? input[1] : 0;
     const std::string rest = input.size() > 2 ? input.substr(2) : "";
-    const std::string zone = std::to_string(GatewayTimeZone((mode * 7) % 1681 - 840));
+    const std::u16string zone = CODE_PAGE.ToUtf16(std::to_string(GatewayTimeZone((mode * 7) % 1681 - 840)));
     if (mode % 2 == 0 && list.GatewayCount() > 0) {
-        const std::string host = list.GatewayAt(1 + pick % list.GatewayCount()).host;
-        return {{Flipped(host), zone, "Listed"}, rest, host.find('?') == std::string::npos};
+        const std::u16string host = list.GatewayAt(1 + pick % list.GatewayCount()).host;
+        return {{Flipped(host), zone, u"Listed"}, rest, true};
     }
-    const std::size_t length = std::min<std::size_t>(pick % 32, rest.size());
-    return {{rest.substr(0, length), zone, "Added"}, rest.substr(length), false};
+    const std::size_t length = std::min<std::size_t>(2 * (pick % 32), rest.size() / 2 * 2);
+    return {{Utf16OfBytes(rest.substr(0, length)), zone, u"Added"}, rest.substr(length), false};
 }
 
 // Where the line that starts at the byte offset ends, past its zero unit,
@@ -68,10 +68,10 @@ std::size_t PastLine(const std::string& data, std::size_t start)
     return start + 2;
 }
 
-std::string Utf16Line(const std::string& text)
+std::string Utf16Line(const std::u16string& text)
 {
     std::string bytes;
-    for (const char16_t unit : CODE_PAGE.ToUtf16(text) + u'\0')
+    for (const char16_t unit : text + u'\0')
         bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     return bytes;
 }
@@ -110,8 +110,8 @@ void CheckBytes(const std::string& before, const std::string& after, const Gatew
 
 void CheckPointed(const std::string& before, const std::string& after, const Choice& choice, bool left)
 {
-    GatewayList old(CODE_PAGE);
-    GatewayList now(CODE_PAGE);
+    GatewayList old;
+    GatewayList now;
     Check(old.Parse(before) == GatewayListFault::None);
     Check(now.Parse(after) == GatewayListFault::None);
     CheckBytes(before, after, choice.gateway);
@@ -129,19 +129,18 @@ void CheckPointed(const std::string& before, const std::string& after, const Cho
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(bytes), size);
-    GatewayList probe(CODE_PAGE);
+    GatewayList probe;
     probe.Parse(input.size() > 2 ? input.substr(2) : "");
     const Choice choice = ChooseGateway(input, probe);
     const std::string& data = choice.data;
 
-    GatewayList list(CODE_PAGE);
+    GatewayList list;
     const bool parses = list.Parse(data) == GatewayListFault::None;
     Check(parses ? list.Data() == data : list.Data().empty() && list.GatewayCount() == 0);
 
     FakeRegistry registry;
     registry.PutValue(RegistryRoot::CurrentUser, KEY, VALUE, {RegistryType::MultiString, data});
-    const std::vector<std::string> left =
-        PointGatewayLists(Game::StarCraft, choice.gateway, registry, CODE_PAGE);
+    const std::vector<std::string> left = PointGatewayLists(Game::StarCraft, choice.gateway, registry);
     const std::string after = registry.values.at({RegistryRoot::CurrentUser, KEY, VALUE}).data;
     Check(left.size() <= 1);
     Check(registry.writes.size() <= 1);

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_code_page.h"
+#include "clients/gateway_list.h"
 #include "gateway_lines.h"
-#include "launch/gateway_list.h"
 
 namespace {
 
@@ -21,7 +20,6 @@ const std::vector<std::string> CLASSIC = {
 // Names that no Western code page can spell, as other tools write them.
 const std::vector<std::u16string> WORLD = {u"2000", u"02",     u"127.0.0.1", u"-9", u"아시아", u"127.0.0.2",
                                            u"-3",   u"Россия", u"127.0.0.3", u"-2", u"Ελλάδα"};
-const FakeCodePage LATIN1{};
 
 struct ParseCase {
     const char* name;
@@ -40,7 +38,7 @@ class GatewayListParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(GatewayListParse, TellsTheShapeAndKeepsEveryByteOfAListThatParses)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     EXPECT_EQ(list.Parse(GetParam().data), GetParam().fault);
     EXPECT_EQ(list.GatewayCount(), GetParam().gateways);
     EXPECT_EQ(list.Selected(), GetParam().selected);
@@ -87,23 +85,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GatewayList, FindsAHostIgnoringCaseAndReadsItsLines)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(CLASSIC)), GatewayListFault::None);
 
-    EXPECT_EQ(list.Find("ASIA.Battle.NET"), 3);
-    EXPECT_EQ(list.Find("asia.battle.net "), 0);
-    EXPECT_EQ(list.Find("U.S.East"), 0);
+    EXPECT_EQ(list.Find(u"ASIA.Battle.NET"), 3);
+    EXPECT_EQ(list.Find(u"asia.battle.net "), 0);
+    EXPECT_EQ(list.Find(u"U.S.East"), 0);
     const Gateway asia = list.GatewayAt(3);
-    EXPECT_EQ(asia.host + "|" + asia.zone + "|" + asia.name, "asia.battle.net|-9|Asia");
+    EXPECT_EQ(asia.host + u"|" + asia.zone + u"|" + asia.name, u"asia.battle.net|-9|Asia");
 
     ASSERT_EQ(list.Parse(MultiString({"2000", "01", "zone.Zulu..invalid", "0", "Z"})),
               GatewayListFault::None);
-    EXPECT_EQ(list.Find("ZONE.zulu..INVALID"), 1);
+    EXPECT_EQ(list.Find(u"ZONE.zulu..INVALID"), 1);
 }
 
 TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(12, "7"))), GatewayListFault::None);
 
     EXPECT_TRUE(list.Select(4));
@@ -118,11 +116,11 @@ TEST(GatewayList, SelectingRewritesOnlyTheSelectionAsTwoDigits)
 TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
 {
     for (const std::string& ending : {std::string(2, '\0'), std::string()}) {
-        GatewayList list(LATIN1);
+        GatewayList list;
         const std::string data = MultiString(RERELEASE);
         ASSERT_EQ(list.Parse(data.substr(0, data.size() - 2) + ending), GatewayListFault::None);
 
-        EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Clan server"}));
+        EXPECT_TRUE(list.Append({u"velnor..invalid", u"-1", u"Clan server"}));
         EXPECT_TRUE(list.Select(list.GatewayCount()));
 
         std::vector<std::string> lines = RERELEASE;
@@ -135,25 +133,25 @@ TEST(GatewayList, AppendingAddsThreeLinesAfterTheLastGatewayAndKeepsTheEnding)
 
 TEST(GatewayList, AnAddedGatewayIsWrittenInUtf16AndTheOtherNamesKeepTheirBytes)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     ASSERT_EQ(list.Parse(Utf16MultiString(WORLD)), GatewayListFault::None);
 
-    EXPECT_TRUE(list.Append({"velnor..invalid", "-1", "Caf\xe9"}));
+    EXPECT_TRUE(list.Append({u"velnor..invalid", u"-1", u"서버"}));
     EXPECT_TRUE(list.Select(4));
 
     std::vector<std::u16string> lines = WORLD;
     lines[1] = u"04";
-    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"Café"});
+    lines.insert(lines.end(), {u"velnor..invalid", u"-1", u"서버"});
     EXPECT_EQ(list.Data(), Utf16MultiString(lines));
 }
 
 TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(98))), GatewayListFault::None);
-    EXPECT_TRUE(list.Append({"127.0.0.99", "0", "last"}));
+    EXPECT_TRUE(list.Append({u"127.0.0.99", u"0", u"last"}));
     EXPECT_TRUE(list.Select(99));
-    EXPECT_FALSE(list.Append({"127.0.1.1", "0", "one too many"}));
+    EXPECT_FALSE(list.Append({u"127.0.1.1", u"0", u"one too many"}));
     EXPECT_EQ(list.GatewayCount(), 99);
 
     ASSERT_EQ(list.Parse(MultiString(LoopbackGateways(100))), GatewayListFault::None);
@@ -163,16 +161,16 @@ TEST(GatewayList, TwoDigitsNumberNinetyNineGateways)
 
 TEST(GatewayList, RefusesLinesThatWouldBreakTheList)
 {
-    GatewayList list(LATIN1);
+    GatewayList list;
     ASSERT_EQ(list.Parse(MultiString(RERELEASE)), GatewayListFault::None);
 
-    EXPECT_FALSE(list.Append({"", "-1", "name"}));
-    EXPECT_FALSE(list.Append({"127.0.0.1", "", "name"}));
-    EXPECT_FALSE(list.Append({"127.0.0.1", "-1", std::string("a\0b", 3)}));
+    EXPECT_FALSE(list.Append({u"", u"-1", u"name"}));
+    EXPECT_FALSE(list.Append({u"127.0.0.1", u"", u"name"}));
+    EXPECT_FALSE(list.Append({u"127.0.0.1", u"-1", std::u16string(u"a\0b", 3)}));
     EXPECT_EQ(list.Data(), MultiString(RERELEASE));
 
     ASSERT_NE(list.Parse(MultiString({"2000"})), GatewayListFault::None);
-    EXPECT_FALSE(list.Append({"127.0.0.1", "-1", "name"}));
+    EXPECT_FALSE(list.Append({u"127.0.0.1", u"-1", u"name"}));
     EXPECT_FALSE(list.Select(1));
 }
 

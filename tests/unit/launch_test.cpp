@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "clients/game_table.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_main_window.h"
 #include "gateway_lines.h"
-#include "launch/game_table.h"
 #include "launch/launch_game.h"
 #include "lists/public_list.h"
 #include "res/maintainer.h"
@@ -328,10 +328,15 @@ struct UserServerListCase {
     const char* what;
     std::optional<RegistryValue> stored;
     // The values written, in order; the per-user value's data afterwards;
-    // the line that names it when it was left.
+    // the lines that name the values left, after the box's headline.
     std::vector<std::string> written;
     std::string after;
     std::string left;
+    ServerEntry server = {"gw..invalid", "Override"};
+    // Where given, the override list's selection and the lines it gained.
+    std::u16string selection = u"";
+    std::vector<std::u16string> added = {};
+    // Where given, what the per-user value holds after the next start.
     std::optional<std::string> givenBack = std::nullopt;
 };
 
@@ -342,16 +347,19 @@ void PrintTo(const UserServerListCase& userCase, std::ostream* out)
 
 class UserServerListTest : public LaunchTest, public ::testing::WithParamInterface<UserServerListCase> {};
 
-TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringNeverMadeAndItsListGivenBack)
+TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringTheHostFitsNeverMadeAndItsListGivenBack)
 {
     PutGateways(SHARED_GATEWAYS, MultiString(LoopbackGateways(1)));
+    std::vector<std::u16string> lines = {
+        u"2000", u"01",       u"127.0.0.1",         u"-1", u"Loopback", u"gw..invalid",
+        u"8",    u"Override", u"서버.example.test", u"-9", u"한국"};
     registry.PutValue(HKCU, SHARED_GATEWAYS, OVERRIDE_GATEWAYS,
-                      {RegistryType::MultiString, MultiString({"2000", "01", "127.0.0.1", "-1", "Loopback",
-                                                               "gw..invalid", "8", "Override"})});
+                      {RegistryType::MultiString, Utf16MultiString(lines)});
     if (GetParam().stored)
         registry.PutValue(HKCU, CONFIGURATION, "Server List", *GetParam().stored);
 
-    Launch(Game::StarCraft, "gw..invalid", "Override");
+    const Answer report =
+        LaunchGame(Game::StarCraft, GetParam().server, false, registry, shell, timeZone, codePage);
 
     std::vector<std::string> written;
     for (const std::string& write : registry.writes)
@@ -359,10 +367,11 @@ TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringNeverMadeAnd
     EXPECT_EQ(written, GetParam().written);
     auto it = registry.values.find({HKCU, CONFIGURATION, "Server List"});
     EXPECT_EQ(it == registry.values.end() ? "(none)" : it->second.data, GetParam().after);
-    const std::string line = "\nHKEY_CURRENT_USER\\Software\\Battle.Net\\Configuration \"Server List\": ";
-    EXPECT_EQ(warnings, GetParam().left.empty()
-                            ? std::vector<std::string>{}
-                            : std::vector<std::string>{LEFT_HEADLINE + line + GetParam().left});
+    EXPECT_EQ(report.warning, GetParam().left.empty() ? "" : LEFT_HEADLINE + GetParam().left);
+    lines[1] = GetParam().selection;
+    lines.insert(lines.end(), GetParam().added.begin(), GetParam().added.end());
+    if (!GetParam().selection.empty())
+        EXPECT_EQ(Gateways(SHARED_GATEWAYS, OVERRIDE_GATEWAYS), Utf16MultiString(lines));
 
     CServerList list;
     LoadPublicList(registry, codePage, list);
@@ -375,6 +384,9 @@ TEST_P(UserServerListTest, IsWrittenAfterTheMachinesWhereItIsAStringNeverMadeAnd
 const std::string MACHINE_LIST = CONFIGURATION + "\\Server List";
 const std::string NORMAL_LIST = SHARED_GATEWAYS + "\\Battle.net Gateways";
 const std::string OVERRIDE_LIST = SHARED_GATEWAYS + "\\" + OVERRIDE_GATEWAYS;
+const std::string MACHINE_LEFT = "\nHKEY_LOCAL_MACHINE\\" + CONFIGURATION + " \"Server List\": ";
+const std::string USER_LEFT = "\nHKEY_CURRENT_USER\\" + CONFIGURATION + " \"Server List\": ";
+const std::string BEYOND = "its host has characters that this system's code page cannot hold.";
 
 INSTANTIATE_TEST_SUITE_P(
     Values, UserServerListTest,
@@ -383,6 +395,9 @@ INSTANTIATE_TEST_SUITE_P(
                                          {MACHINE_LIST, MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
                                          std::string("gw..invalid\0", 12),
                                          "",
+                                         {"gw..invalid", "Override"},
+                                         u"",
+                                         {},
                                          std::string("::1;::2\0", 8)},
                       UserServerListCase{
                           "none", std::nullopt, {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST}, "(none)", ""},
@@ -390,7 +405,23 @@ INSTANTIATE_TEST_SUITE_P(
                                          RegistryValue{RegistryType::MultiString, MultiString({"127.0.0.1"})},
                                          {MACHINE_LIST, OVERRIDE_LIST, NORMAL_LIST},
                                          MultiString({"127.0.0.1"}),
-                                         "it is not a REG_SZ value."}));
+                                         USER_LEFT + "it is not a REG_SZ value."},
+                      // Rows of gateways that the code page cannot show, as the public list keeps them.
+                      UserServerListCase{"a host beyond the code page, from this list",
+                                         RegistryValue{RegistryType::String, std::string("127.0.0.1\0", 10)},
+                                         {OVERRIDE_LIST, NORMAL_LIST},
+                                         std::string("127.0.0.1\0", 10),
+                                         MACHINE_LEFT + BEYOND + USER_LEFT + BEYOND,
+                                         {"??.example.test", "??", 0, 0, u"서버.example.test", u"한국"},
+                                         u"03"},
+                      UserServerListCase{"a host beyond the code page, from another game's list",
+                                         std::nullopt,
+                                         {OVERRIDE_LIST, NORMAL_LIST},
+                                         "(none)",
+                                         MACHINE_LEFT + BEYOND,
+                                         {"??.example.test", "??????", 0, 0, u"게임.example.test", u"Россия"},
+                                         u"04",
+                                         {u"게임.example.test", u"-1", u"Россия"}}));
 
 TEST_F(LaunchTest, AListedHostIsSelectedIgnoringCaseAndNotAddedAgain)
 {

@@ -237,6 +237,8 @@ struct GatewayRowsCase {
     std::vector<StoredList> lists;
     // The rows after those of "Server List": name, blank, description.
     std::vector<std::string> gatewayRows;
+    // Where given, the same in the UTF-16 that the rows keep.
+    std::vector<std::u16string> keptRows = {};
 };
 
 void PrintTo(const GatewayRowsCase& rowsCase, std::ostream* out)
@@ -265,6 +267,11 @@ TEST_P(GatewayRowsTest, FollowTheServerListWithEachNewHostOnceAndWriteNothing)
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         shown.push_back(list.GetAt(i).serverName + " " + list.GetAt(i).description);
     EXPECT_EQ(shown, expected);
+    std::vector<std::u16string> kept;
+    for (int i = list.GetUpperBound() + 1 - static_cast<int>(GetParam().keptRows.size());
+         i <= list.GetUpperBound(); ++i)
+        kept.push_back(list.GetAt(i).serverNameUtf16 + u" " + list.GetAt(i).descriptionUtf16);
+    EXPECT_EQ(kept, GetParam().keptRows);
     for (const std::string& write : registry.writes)
         EXPECT_EQ(write, CONFIGURATION + "\\Server List=" + DEFAULT_SERVER_LIST);
 }
@@ -302,7 +309,16 @@ INSTANTIATE_TEST_SUITE_P(
         GatewayRowsCase{"a seeded default list comes first, and only it is written",
                         "127.0.0.1",
                         {{SHARED_GATEWAYS, ListKind::Normal, Gateways({"127.0.0.1", "Left by a launch"})}},
-                        {"127.0.0.1 Left by a launch"}}));
+                        {"127.0.0.1 Left by a launch"}},
+        GatewayRowsCase{"hosts and names beyond the code page are kept as stored; hosts shown alike are two",
+                        "127.0.0.1;127.0.0.2",
+                        {{SHARED_GATEWAYS,
+                          ListKind::Normal,
+                          {RegistryType::MultiString,
+                           Utf16MultiString({u"2000", u"01", u"서버.example.test", u"-9", u"한국",
+                                             u"게임.example.test", u"-9", u"Россия"})}}},
+                        {"??.example.test ??", "??.example.test ??????"},
+                        {u"서버.example.test 한국", u"게임.example.test Россия"}}));
 
 TEST(DefaultServerList, HoldsEightAddressesThenAHostName)
 {

@@ -1,4 +1,4 @@
-#include "launch/game_table.h"
+#include "clients/game_table.h"
 
 #include <array>
 

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-class CodePage;
-
 // The most gateways a list can number: the selection has two digits.
 constexpr int MAX_GATEWAYS = 99;
 
@@ -25,12 +23,13 @@ enum class GatewayListFault {
     NotInThrees,
 };
 
-// A gateway in the program's 8-bit text.
+// A gateway as its list stores it, in UTF-16, whatever the code page can
+// show of it.
 struct Gateway {
-    std::string host;
+    std::u16string host;
     // Hours to add to the gateway's local time to get UTC.
-    std::string zone;
-    std::string name;
+    std::u16string zone;
+    std::u16string name;
 };
 
 // A game client's own list of Battle.net gateways: the data of a
@@ -38,29 +37,25 @@ struct Gateway {
 // a zero unit, and an empty line at the end. Line 1 is a format number,
 // line 2 the selected gateway's number, then three lines per gateway. Edits
 // change the selection line and add lines after the last gateway; every
-// other byte stays as it was, whatever the code page could show of it.
+// other byte stays as it was.
 class GatewayList {
   public:
-    // The code page in which gateways are given and shown.
-    explicit GatewayList(const CodePage& codePage) : m_codePage(codePage) {}
-
     // Takes the raw bytes; after a fault the list is empty and is not to be
     // written back.
     GatewayListFault Parse(const std::string& data);
 
     int GatewayCount() const;
-    // 1-based, as the list numbers them. In the code page, "?" for what it
-    // cannot show: for display, never to be written back.
+    // 1-based, as the list numbers them.
     Gateway GatewayAt(int number) const;
     // The selected gateway's number; 0 when the selection names none.
     int Selected() const;
-    // The first gateway whose host is the given one, ignoring case; 0 when
-    // none is.
-    int Find(const std::string& host) const;
+    // The first gateway whose host is the given one, ignoring the case of
+    // ASCII letters; 0 when none is.
+    int Find(const std::u16string& host) const;
 
     // False beyond the list or beyond what two digits number.
     bool Select(int number);
-    // Adds the gateway last, in UTF-16. False when the list is full, or a
+    // Adds the gateway last. False when the list is full, or a
     // line would be empty or hold a zero unit and so break the list.
     bool Append(const Gateway& gateway);
 
@@ -71,7 +66,6 @@ class GatewayList {
     // Where a gateway's field (0 host, 1 zone, 2 name) is among the lines.
     static std::size_t LineOf(int gateway, int field) { return 2 + 3 * (gateway - 1) + field; }
 
-    const CodePage& m_codePage;
     std::vector<std::u16string> m_lines;
     // Whether the data ended in the list's empty line; some writers leave
     // it out, and it is then left out again.

@@ -1,8 +1,8 @@
-#include "launch/gateway_list.h"
+#include "clients/gateway_list.h"
 
 #include <algorithm>
 
-#include "platform/code_page.h"
+#include "clients/host_key.h"
 #include "platform/registry.h"
 
 namespace {
@@ -18,18 +18,6 @@ bool IsDigit(char16_t c)
 bool IsSelectionText(const std::u16string& line)
 {
     return (line.size() == 1 || line.size() == 2) && std::all_of(line.begin(), line.end(), IsDigit);
-}
-
-// Hosts are ASCII in practice, so ASCII letters are all that fold.
-char16_t Lower(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool SameHost(const std::u16string& a, const std::u16string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char16_t x, char16_t y) { return Lower(x) == Lower(y); });
 }
 
 bool FitsInLine(const std::u16string& text)
@@ -92,9 +80,7 @@ int GatewayList::GatewayCount() const
 
 Gateway GatewayList::GatewayAt(int number) const
 {
-    return {m_codePage.FromUtf16(m_lines.at(LineOf(number, 0))),
-            m_codePage.FromUtf16(m_lines.at(LineOf(number, 1))),
-            m_codePage.FromUtf16(m_lines.at(LineOf(number, 2)))};
+    return {m_lines.at(LineOf(number, 0)), m_lines.at(LineOf(number, 1)), m_lines.at(LineOf(number, 2))};
 }
 
 int GatewayList::Selected() const
@@ -107,11 +93,11 @@ int GatewayList::Selected() const
     return number >= 1 && number <= GatewayCount() ? number : 0;
 }
 
-int GatewayList::Find(const std::string& host) const
+int GatewayList::Find(const std::u16string& host) const
 {
-    const std::u16string wanted = m_codePage.ToUtf16(host);
+    const std::u16string wanted = HostKey(host);
     for (int number = 1; number <= GatewayCount(); ++number)
-        if (SameHost(m_lines[LineOf(number, 0)], wanted))
+        if (HostKey(m_lines[LineOf(number, 0)]) == wanted)
             return number;
     return 0;
 }
@@ -129,8 +115,7 @@ bool GatewayList::Append(const Gateway& gateway)
 {
     if (m_lines.size() < HEADER_LINES || GatewayCount() >= MAX_GATEWAYS)
         return false;
-    const std::u16string lines[] = {m_codePage.ToUtf16(gateway.host), m_codePage.ToUtf16(gateway.zone),
-                                    m_codePage.ToUtf16(gateway.name)};
+    const std::u16string lines[] = {gateway.host, gateway.zone, gateway.name};
     if (!std::all_of(std::begin(lines), std::end(lines), FitsInLine))
         return false;
     m_lines.insert(m_lines.end(), std::begin(lines), std::end(lines));
