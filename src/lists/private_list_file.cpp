@@ -17,7 +17,7 @@ PrivateListFile::StoredServers PrivateListFile::ServersOf(const CServerList& lis
     return servers;
 }
 
-std::vector<std::string> PrivateListFile::LoadPrivateList(CServerList& list)
+Answer PrivateListFile::LoadPrivateList(CServerList& list)
 {
     m_linesBeyondList.clear();
     m_encoding = PrivateListEncoding::Ansi;
@@ -31,7 +31,7 @@ std::vector<std::string> PrivateListFile::LoadPrivateList(CServerList& list)
         if (m_files.CreateEmptyFile(path))
             return {};
         m_refusal = "Can't create " + path;
-        return {m_refusal};
+        return Answer::Refusing(m_refusal);
     }
     const PrivateListText file = DecodePrivateListFile(*bytes);
     m_encoding = file.encoding;
@@ -42,25 +42,25 @@ std::vector<std::string> PrivateListFile::LoadPrivateList(CServerList& list)
         else
             m_linesBeyondList.push_back(line);
     }
-    std::vector<std::string> messages;
+    Answer answer;
     if (m_encoding == PrivateListEncoding::Utf16) {
         m_refusal = path + " is saved as Unicode text, which Velnor cannot write. Its servers are shown, "
                            "but changes to them are not saved.";
-        messages.push_back(m_refusal);
+        answer.messages.push_back(m_refusal);
     }
     if (!m_linesBeyondList.empty())
-        messages.push_back("Only the first " + std::to_string(MAX_SERVERS) + " servers of " + path +
-                           " are shown. The others stay in the file.");
-    return messages;
+        answer.messages.push_back("Only the first " + std::to_string(MAX_SERVERS) + " servers of " + path +
+                                  " are shown. The others stay in the file.");
+    return answer;
 }
 
-std::vector<std::string> PrivateListFile::SavePrivateList(const CServerList& list)
+Answer PrivateListFile::SavePrivateList(const CServerList& list)
 {
     StoredServers servers = ServersOf(list);
     if (servers == m_stored)
         return {};
     if (!m_refusal.empty())
-        return {m_refusal};
+        return Answer::Refusing(m_refusal);
     std::string text;
     for (int i = 0; i <= list.GetUpperBound(); ++i)
         text += FormatPrivateListLine(list.GetAt(i));
@@ -68,7 +68,7 @@ std::vector<std::string> PrivateListFile::SavePrivateList(const CServerList& lis
         text += line + '\n';
     const std::string path = Path();
     if (!m_files.WriteWholeFile(path, EncodePrivateListFile(m_encoding, text)))
-        return {"Can't create " + path};
+        return Answer::Refusing("Can't create " + path);
     m_stored = std::move(servers);
     return {};
 }

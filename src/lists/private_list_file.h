@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "answer/answer.h"
 #include "lists/private_list_encoding.h"
 
 class CServerList;
@@ -20,13 +21,14 @@ class PrivateListFile {
     explicit PrivateListFile(FileStore& files) : m_files(files) {}
 
     // Appends one server per line. A missing file is created empty. Answers
-    // the messages for the user, in order: a file that can be neither read
-    // nor created, one that cannot be written back, servers left out.
-    [[nodiscard]] std::vector<std::string> LoadPrivateList(CServerList& list);
+    // in its messages a file that cannot be written back and servers left
+    // out, in that order, and refuses a file that can be neither read nor
+    // created.
+    [[nodiscard]] Answer LoadPrivateList(CServerList& list);
     // Replaces the file with the list's servers, unless they are the ones
     // it holds already (ping times are not stored). On failure the old
-    // file stays as it was, and the answer is the message that says why.
-    [[nodiscard]] std::vector<std::string> SavePrivateList(const CServerList& list);
+    // file stays as it was, and the answer refuses the save and says why.
+    [[nodiscard]] Answer SavePrivateList(const CServerList& list);
     // Built anew for every use: the Windows directory may change.
     std::string Path() const;
 

@@ -20,11 +20,11 @@ bool CAddServerDlg::OnCommand(int id, int notifyCode, HWND control)
     if (id != IDOK)
         return win::Dialog::OnCommand(id, notifyCode, control);
     DoDataExchange();
-    std::string refusal = m_check({m_serverName, m_description});
-    if (refusal.empty())
-        EndDialog(IDOK);
+    const Answer answer = m_check({m_serverName, m_description});
+    if (answer.Refused())
+        win::ShowMessageBox(Handle(), answer.refusal, MB_OK | MB_ICONEXCLAMATION);
     else
-        win::ShowMessageBox(Handle(), refusal, MB_OK | MB_ICONEXCLAMATION);
+        EndDialog(IDOK);
     return true;
 }
 

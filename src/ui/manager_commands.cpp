@@ -1,10 +1,8 @@
 #include "ui/manager_commands.h"
 
-#include "answer/answer.h"
 #include "lists/public_list.h"
 #include "res/resource.h"
 #include "ui/server_view.h"
-#include "ui/show_answer.h"
 #include "ui/user.h"
 
 namespace {
@@ -38,11 +36,6 @@ void ManagerCommands::InitServerView()
     m_currentList = &m_publicList;
     m_seams.user.EnableButton(IDC_ADD_SERVER, false);
     m_seams.user.EnableButton(IDC_DELETE_SERVER, false);
-}
-
-void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)
-{
-    ShowAnswer(m_seams.user, Answer{messages});
 }
 
 bool ManagerCommands::OnCommand(int controlId)

@@ -64,8 +64,6 @@ class ManagerCommands {
 
   private:
     void SavePrivateListIfCurrent();
-    // One box each, in order: what the features answered for the user.
-    void ShowMessages(const std::vector<std::string>& messages);
 
     CommandSeams m_seams;
     PrivateListFile m_privateListFile{m_seams.files};

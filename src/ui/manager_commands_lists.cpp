@@ -2,6 +2,7 @@
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
+#include "ui/show_answer.h"
 #include "ui/user.h"
 
 namespace {
@@ -24,7 +25,7 @@ void RebuildList(const std::vector<ServerEntry>& servers, CServerList& list)
 void ManagerCommands::SavePrivateListIfCurrent()
 {
     if (IsPrivateListCurrent())
-        ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+        ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }
 
 void ManagerCommands::OnBlizzardServers()
@@ -43,7 +44,7 @@ void ManagerCommands::OnPrivateServers()
     EnableEditing(m_seams.user, true);
     SavePrivateListIfCurrent();
     m_privateList.RemoveAll();
-    ShowMessages(m_privateListFile.LoadPrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.LoadPrivateList(m_privateList));
     FillServerView(m_privateList, m_seams.view);
     m_currentList = &m_privateList;
     SortServerViewByPing(m_seams.view);
@@ -58,7 +59,7 @@ void ManagerCommands::OnAddServer()
     if (!server || !m_privateList.Add(*server))
         return;
     FillServerView(m_privateList, m_seams.view);
-    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }
 
 // The list takes over the view's order, so a list sorted by a ping run is
@@ -80,5 +81,5 @@ void ManagerCommands::OnDeleteServer()
     m_seams.view.Repaint();
     RebuildList(servers, m_privateList);
     FillServerView(m_privateList, m_seams.view);
-    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }

@@ -73,12 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(files.files[path] == text);
 
     Edit(list);
-    const std::vector<std::string> messages = file.SavePrivateList(list);
+    const Answer answer = file.SavePrivateList(list);
     const std::string saved = files.files[path];
     const PrivateListEncoding encoding = DecodePrivateListFile(text).encoding;
     if ((data[0] & 1) || encoding == PrivateListEncoding::Utf16) {
         Check(saved == text);
-        Check(messages.size() == 1);
+        Check(answer.Refused() && answer.messages.empty());
         return 0;
     }
     // An 8-bit file whose new first name begins with the bytes of a byte

@@ -94,7 +94,13 @@ struct PrivateListFileTest : ::testing::Test {
     }
 
     FakeFileStore files;
-    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
+    // The file's answers never warn.
+    void Keep(const Answer& shown)
+    {
+        messages.insert(messages.end(), shown.messages.begin(), shown.messages.end());
+        if (shown.Refused())
+            messages.push_back(shown.refusal);
+    }
 
     std::vector<std::string> messages;
     PrivateListFile file{files};

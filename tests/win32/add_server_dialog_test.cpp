@@ -84,9 +84,9 @@ class ScriptedUser {
     UINT_PTR m_timer = 0;
 };
 
-std::string NoObjection(const ServerEntry&)
+Answer NoObjection(const ServerEntry&)
 {
-    return "";
+    return {};
 }
 
 HWND AddDialog()
@@ -204,8 +204,8 @@ TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
     std::vector<std::string> checked;
     auto check = [&](const ServerEntry& server) {
         checked.push_back(server.serverName + "|" + server.description);
-        return server.serverName.find(' ') == std::string::npos ? std::string()
-                                                                : std::string("No spaces, please.");
+        return server.serverName.find(' ') == std::string::npos ? Answer{}
+                                                                : Answer::Refusing("No spaces, please.");
     };
     ScriptedUser user({[] {
                            HWND dialog = AddDialog();

@@ -69,7 +69,13 @@ class PrivateListFileOnDisk : public ::testing::Test {
     }
 
     Win32FileStore files;
-    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
+    // The file's answers never warn.
+    void Keep(const Answer& shown)
+    {
+        messages.insert(messages.end(), shown.messages.begin(), shown.messages.end());
+        if (shown.Refused())
+            messages.push_back(shown.refusal);
+    }
 
     std::vector<std::string> messages;
     PrivateListFile file{files};
