@@ -13,14 +13,14 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Writes the whole text and makes sure it reached the disk before the file
-// is closed; false on any failure.
-bool WriteWhole(const std::string& path, const std::string& text)
+// Writes all the bytes and makes sure they reached the disk before the
+// file is closed; false on any failure.
+bool WriteWhole(const std::string& path, const std::string& bytes)
 {
-    FilePtr file(std::fopen(path.c_str(), "w"));
+    FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file)
         return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
                    std::fflush(file.get()) == 0 && _commit(_fileno(file.get())) == 0;
     return std::fclose(file.release()) == 0 && written;
 }
@@ -65,12 +65,12 @@ bool Win32FileStore::CreateEmptyFile(const std::string& path)
     return true;
 }
 
-bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& text)
+bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& bytes)
 {
     if (IsReadOnly(path))
         return false;
     const std::string temporary = path + ".new";
-    if (WriteWhole(temporary, text) &&
+    if (WriteWhole(temporary, bytes) &&
         MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(temporary.c_str());

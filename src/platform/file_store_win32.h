@@ -7,11 +7,9 @@
 class Win32FileStore : public FileStore {
   public:
     std::string WindowsDirectory() override;
-    // The bytes as stored: lines end in CR LF.
     std::optional<std::string> ReadFile(const std::string& path) override;
     // Creates the file only where none exists: an existing file that could
     // not be read must not be emptied.
     bool CreateEmptyFile(const std::string& path) override;
-    // Writes in text mode, so each newline is stored as CR LF.
-    bool WriteWholeFile(const std::string& path, const std::string& text) override;
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
 };

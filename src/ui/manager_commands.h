@@ -66,7 +66,7 @@ class ManagerCommands {
     void SavePrivateListIfCurrent();
 
     CommandSeams m_seams;
-    PrivateListFile m_privateListFile{m_seams.files};
+    PrivateListFile m_privateListFile{m_seams.files, m_seams.codePage};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

@@ -80,6 +80,9 @@ std::vector<ServerEntry> ServersInViewOrder(const CServerList& list, const Serve
             taken[index] = true;
             server.serverName = list.entries[index].serverName;
             server.description = list.entries[index].description;
+            server.serverNameUtf16 = list.entries[index].serverNameUtf16;
+            server.descriptionUtf16 = list.entries[index].descriptionUtf16;
+            server.privateFileLine = list.entries[index].privateFileLine;
         }
         servers.push_back(server);
     }

@@ -10,6 +10,7 @@
 
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
+#include "platform/code_page_win32.h"
 #include "platform/file_store_win32.h"
 
 namespace {
@@ -69,6 +70,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
     }
 
     Win32FileStore files;
+    Win32CodePage codePage;
     // The file's answers never warn.
     void Keep(const Answer& shown)
     {
@@ -78,7 +80,7 @@ class PrivateListFileOnDisk : public ::testing::Test {
     }
 
     std::vector<std::string> messages;
-    PrivateListFile file{files};
+    PrivateListFile file{files, codePage};
     std::string path;
     std::optional<std::string> previous;
 };
