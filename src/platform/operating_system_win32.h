@@ -14,7 +14,11 @@
 // The echo service is lent apart, so that tests can stand in for it alone.
 struct OperatingSystem {
     Win32Registry registry;
-    Win32FileStore files;
+    // A save runs inside a command, so its retries wait on a clock that
+    // runs no window message: the window's clock would run other commands
+    // sent meanwhile.
+    Win32Clock fileClock;
+    Win32FileStore files{fileClock};
     Win32Shell shell;
     Win32FileAssociations associations;
     Win32WindowClock clock;
