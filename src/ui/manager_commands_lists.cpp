@@ -55,7 +55,7 @@ void ManagerCommands::OnAddServer()
     if (!IsPrivateListCurrent())
         return;
     std::optional<ServerEntry> server = m_seams.user.PromptAddServer(
-        [this](const ServerEntry& typed) { return CheckNewServer(typed, m_privateList); });
+        [this](ServerEntry& typed) { return CheckNewServer(typed, m_privateList, m_seams.codePage); });
     if (!server || !m_privateList.Add(*server))
         return;
     FillServerView(m_privateList, m_seams.view);

@@ -84,7 +84,7 @@ class ScriptedUser {
     UINT_PTR m_timer = 0;
 };
 
-Answer NoObjection(const ServerEntry&)
+Answer NoObjection(ServerEntry&)
 {
     return {};
 }
@@ -181,6 +181,8 @@ TEST(AddServerDialog, OpensEmptyWithTheCaretInTheServerNameAndCancelGivesNothing
     EXPECT_TRUE(user.Finished());
 }
 
+// The check sees the description as typed, in UTF-16, beside the code
+// page's text, which has "?" for what the code page lacks.
 TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
 {
     ScriptedUser user({[] {
@@ -188,21 +190,27 @@ TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
         if (!dialog)
             return false;
         SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "127.0.0.1");
-        SetDlgItemTextA(dialog, IDC_NEW_SERVER_DESCRIPTION, "  Loop back  ");
+        SetDlgItemTextW(dialog, IDC_NEW_SERVER_DESCRIPTION, L"  Loop back \u0416  ");
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
         return true;
     }});
-    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, NoObjection);
+    std::u16string typed;
+    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, [&typed](ServerEntry& checked) {
+        typed = checked.descriptionUtf16;
+        checked.serverName = "as the check left it";
+        return Answer{};
+    });
     ASSERT_TRUE(server);
-    EXPECT_EQ(server->serverName, "127.0.0.1");
-    EXPECT_EQ(server->description, "  Loop back  ");
+    EXPECT_EQ(server->serverName, "as the check left it");
+    EXPECT_EQ(server->description, "  Loop back ?  ");
+    EXPECT_EQ(typed, u"  Loop back \u0416  ");
     EXPECT_TRUE(user.Finished());
 }
 
 TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
 {
     std::vector<std::string> checked;
-    auto check = [&](const ServerEntry& server) {
+    auto check = [&](ServerEntry& server) {
         checked.push_back(server.serverName + "|" + server.description);
         return server.serverName.find(' ') == std::string::npos ? Answer{}
                                                                 : Answer::Refusing("No spaces, please.");
