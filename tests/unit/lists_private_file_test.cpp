@@ -5,9 +5,11 @@
 
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_file_store.h"
+#include "fakes/fake_user.h"
 #include "lists/private_list_file.h"
 #include "lists/private_list_format.h"
 #include "lists/server_list.h"
+#include "ui/show_answer.h"
 
 namespace {
 
@@ -97,15 +99,10 @@ struct PrivateListFileTest : ::testing::Test {
 
     FakeFileStore files;
     FakeCodePage codePage;
-    // The file's answers never warn.
-    void Keep(const Answer& shown)
-    {
-        messages.insert(messages.end(), shown.messages.begin(), shown.messages.end());
-        if (shown.Refused())
-            messages.push_back(shown.refusal);
-    }
+    FakeUser user;
+    void Keep(const Answer& shown) { ShowAnswer(user, shown); }
 
-    std::vector<std::string> messages;
+    std::vector<std::string>& messages = user.messages;
     PrivateListFile file{files, codePage};
     CServerList list;
 };

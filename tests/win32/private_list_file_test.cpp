@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "fakes/fake_clock.h"
+#include "fakes/fake_user.h"
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
 #include "platform/code_page_win32.h"
 #include "platform/file_store_win32.h"
+#include "ui/show_answer.h"
 
 namespace {
 
@@ -73,15 +75,10 @@ class PrivateListFileOnDisk : public ::testing::Test {
     FakeClock clock;
     Win32FileStore files{clock};
     Win32CodePage codePage;
-    // The file's answers never warn.
-    void Keep(const Answer& shown)
-    {
-        messages.insert(messages.end(), shown.messages.begin(), shown.messages.end());
-        if (shown.Refused())
-            messages.push_back(shown.refusal);
-    }
+    FakeUser user;
+    void Keep(const Answer& shown) { ShowAnswer(user, shown); }
 
-    std::vector<std::string> messages;
+    std::vector<std::string>& messages = user.messages;
     PrivateListFile file{files, codePage};
     std::string path;
     std::optional<std::string> previous;
