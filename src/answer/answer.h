@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a feature tells the person at the window about what it did: one box
@@ -15,4 +16,11 @@ struct Answer {
     std::string refusal{};
 
     bool Refused() const { return !refusal.empty(); }
+    // The answer to a request that was not carried out, and why.
+    static Answer Refusing(std::string why)
+    {
+        Answer answer;
+        answer.refusal = std::move(why);
+        return answer;
+    }
 };

@@ -63,8 +63,10 @@ int OpenWithShellElseAssociation(const std::string& target, int showCommand, con
 
 LinkOpening OpenHyperlink(const std::string& target, int showCommand, const LinkOpeners& openers)
 {
-    const int code = OpenWithShellElseAssociation(target, showCommand, openers);
-    return {code, ShellSucceeded(code) ? "" : OpenErrorText(code)};
+    LinkOpening opening{OpenWithShellElseAssociation(target, showCommand, openers), {}};
+    if (!opening.Opened())
+        opening.answer.warning = OpenErrorText(opening.code);
+    return opening;
 }
 
 std::string OpenErrorText(int code)

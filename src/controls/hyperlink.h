@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "answer/answer.h"
 #include "controls/open_command.h"
 #include "platform/shell.h"
 
@@ -20,8 +21,8 @@ struct LinkOpening {
     // The result of the last try that could be made; ShellSucceeded accepts
     // it when the link opened.
     int code;
-    // Why the link could not be opened, to be shown; empty when it opened.
-    std::string errorText;
+    // Its warning says why the link could not be opened; none when it opened.
+    Answer answer;
 
     bool Opened() const { return ShellSucceeded(code); }
 };

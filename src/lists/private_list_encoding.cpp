@@ -1,5 +1,9 @@
 #include "lists/private_list_encoding.h"
 
+#include <utility>
+
+#include "lists/utf8.h"
+
 namespace {
 
 const std::string UTF8_MARK = "\xEF\xBB\xBF";
@@ -38,16 +42,17 @@ std::string NarrowUtf16(const std::string& bytes, bool bigEndian)
 
 PrivateListText DecodePrivateListFile(const std::string& bytes)
 {
-    if (StartsWith(bytes, UTF8_MARK))
-        return {PrivateListEncoding::Utf8WithMark, bytes.substr(UTF8_MARK.size())};
     if (StartsWith(bytes, UTF16_LITTLE_ENDIAN_MARK))
-        return {PrivateListEncoding::Utf16, NarrowUtf16(bytes, false)};
+        return {PrivateListEncoding::Utf16, false, NarrowUtf16(bytes, false)};
     if (StartsWith(bytes, UTF16_BIG_ENDIAN_MARK))
-        return {PrivateListEncoding::Utf16, NarrowUtf16(bytes, true)};
-    return {PrivateListEncoding::Ansi, bytes};
+        return {PrivateListEncoding::Utf16, false, NarrowUtf16(bytes, true)};
+    const bool mark = StartsWith(bytes, UTF8_MARK);
+    std::string text = mark ? bytes.substr(UTF8_MARK.size()) : bytes;
+    const bool utf8 = (mark || !IsAscii(text)) && DecodeUtf8(text);
+    return {utf8 ? PrivateListEncoding::Utf8 : PrivateListEncoding::Ansi, mark, std::move(text)};
 }
 
-std::string EncodePrivateListFile(PrivateListEncoding encoding, const std::string& text)
+std::string EncodePrivateListFile(const PrivateListText& file)
 {
-    return encoding == PrivateListEncoding::Utf8WithMark ? UTF8_MARK + text : text;
+    return file.utf8Mark ? UTF8_MARK + file.text : file.text;
 }

@@ -2,44 +2,59 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "answer/answer.h"
 #include "lists/private_list_encoding.h"
+#include "lists/server_list.h"
 
-class CServerList;
+class CodePage;
 class FileStore;
 
 // The private list's file, "VELNOR.INI" in the Windows directory. Lines
 // that did not fit in the list at the last load are written back after
-// the list's own, so that no save loses a line of the file. A file is
-// written only when its servers were changed, and in the encoding it was
-// read in; a UTF-16 file is never written.
+// the list's own, so that no save loses a line of the file. A save writes
+// the line of every server read from the file back byte for byte, the
+// others in the encoding the file was read in, and writes nothing when the
+// file would not change; a UTF-16 file is never written. A UTF-8 file's servers
+// are shown through the code page and keep their UTF-16 texts.
 class PrivateListFile {
   public:
-    explicit PrivateListFile(FileStore& files) : m_files(files) {}
+    PrivateListFile(FileStore& files, const CodePage& codePage) : m_files(files), m_codePage(codePage) {}
 
     // Appends one server per line. A missing file is created empty. Answers
-    // the messages for the user, in order: a file that can be neither read
-    // nor created, one that cannot be written back, servers left out.
-    [[nodiscard]] std::vector<std::string> LoadPrivateList(CServerList& list);
-    // Replaces the file with the list's servers, unless they are the ones
-    // it holds already (ping times are not stored). On failure the old
-    // file stays as it was, and the answer is the message that says why.
-    [[nodiscard]] std::vector<std::string> SavePrivateList(const CServerList& list);
+    // in its messages a file that cannot be written back and servers left
+    // out, in that order, and refuses a file that can be neither read nor
+    // created.
+    [[nodiscard]] Answer LoadPrivateList(CServerList& list);
+    // Replaces the file with the list's servers, unless it holds them
+    // already (ping times are not stored). On failure the old file stays
+    // as it was, and the answer refuses the save and says why.
+    [[nodiscard]] Answer SavePrivateList(const CServerList& list);
     // Built anew for every use: the Windows directory may change.
     std::string Path() const;
 
   private:
-    using StoredServers = std::vector<std::pair<std::string, std::string>>;
-    static StoredServers ServersOf(const CServerList& list);
+    // A line of the file, its end included, and the server it holds.
+    struct StoredLine {
+        ServerEntry server;
+        std::string bytes;
+    };
+
+    bool IsUtf8() const { return m_file && m_file->encoding == PrivateListEncoding::Utf8; }
+    ServerEntry ServerOf(const std::string& line) const;
+    std::string LineOf(const ServerEntry& server) const;
+    std::string TextOf(const CServerList& list) const;
 
     FileStore& m_files;
+    const CodePage& m_codePage;
+    // The file as last read or written (as the empty list shown for a file
+    // that could not be read); nothing before the first load, so that a
+    // save then writes.
+    std::optional<PrivateListText> m_file;
+    // The lines of the list's servers as last read, in the file's order.
+    std::vector<StoredLine> m_lines;
     std::vector<std::string> m_linesBeyondList;
-    PrivateListEncoding m_encoding = PrivateListEncoding::Ansi;
-    // The servers the file holds as last read or written; unknown before
-    // the first load, so that a save then writes.
-    std::optional<StoredServers> m_stored;
     // Why the file as last loaded must not be written; "" when it may be.
     std::string m_refusal;
 };

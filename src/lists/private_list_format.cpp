@@ -17,14 +17,17 @@ std::vector<std::string> SplitPrivateListLines(const std::string& text)
         std::string::size_type end = text.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
+        else
+            end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         lines.push_back(text.substr(start, end - start));
-        start = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        start = end;
     }
     return lines;
 }
 
-ServerEntry ParsePrivateListLine(const std::string& line)
+ServerEntry ParsePrivateListLine(const std::string& storedLine)
 {
+    const std::string line = storedLine.substr(0, storedLine.find_first_of("\r\n"));
     std::string::size_type separator = line.find(' ');
     if (separator == std::string::npos) {
         std::string::size_type last = line.find_last_not_of(WHITE_SPACE);
@@ -41,5 +44,5 @@ std::string FormatPrivateListLine(const ServerEntry& entry)
         line.append(NAME_FIELD_WIDTH - line.size(), ' ');
     else
         line += ' ';
-    return line + entry.description + '\n';
+    return line + entry.description + "\r\n";
 }

@@ -22,6 +22,10 @@ struct ServerEntry {
     // above are the whole of them. What the window shows is the texts above.
     std::u16string serverNameUtf16{};
     std::u16string descriptionUtf16{};
+    // The number of the private list file's line that the entry was read
+    // from, so that a save writes that line back byte for byte; -1 for an
+    // entry from anywhere else.
+    int privateFileLine = -1;
 };
 
 class CodePage;

@@ -1,5 +1,6 @@
 #include "platform/file_store_win32.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <io.h>
@@ -13,14 +14,20 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Writes the whole text and makes sure it reached the disk before the file
-// is closed; false on any failure.
-bool WriteWhole(const std::string& path, const std::string& text)
+// How long a replacement waits for a file that another program holds (an
+// antivirus or indexer reading it just after it changed), and how often it
+// tries meanwhile.
+constexpr std::uint32_t REPLACE_PATIENCE_MS = 1000;
+constexpr std::uint32_t REPLACE_RETRY_MS = 50;
+
+// Writes all the bytes and makes sure they reached the disk before the
+// file is closed; false on any failure.
+bool WriteWhole(const std::string& path, const std::string& bytes)
 {
-    FilePtr file(std::fopen(path.c_str(), "w"));
+    FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file)
         return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
                    std::fflush(file.get()) == 0 && _commit(_fileno(file.get())) == 0;
     return std::fclose(file.release()) == 0 && written;
 }
@@ -31,6 +38,13 @@ bool IsReadOnly(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// What another program's open handle makes the move fail with: it lasts
+// only while that program reads the file.
+bool IsHeld(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 } // namespace
@@ -65,14 +79,25 @@ bool Win32FileStore::CreateEmptyFile(const std::string& path)
     return true;
 }
 
-bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& text)
+bool Win32FileStore::WriteWholeFile(const std::string& path, const std::string& bytes)
 {
     if (IsReadOnly(path))
         return false;
     const std::string temporary = path + ".new";
-    if (WriteWhole(temporary, text) &&
-        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteWhole(temporary, bytes) && Replace(temporary, path))
         return true;
     DeleteFileA(temporary.c_str());
     return false;
+}
+
+bool Win32FileStore::Replace(const std::string& replacement, const std::string& path)
+{
+    const std::uint32_t start = m_clock.TickCount();
+    while (
+        !MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (!IsHeld(GetLastError()) || m_clock.TickCount() - start >= REPLACE_PATIENCE_MS)
+            return false;
+        m_clock.Sleep(REPLACE_RETRY_MS);
+    }
+    return true;
 }

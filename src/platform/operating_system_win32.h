@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clipboard_win32.h"
+#include "platform/clock_win32.h"
 #include "platform/code_page_win32.h"
 #include "platform/file_associations_win32.h"
 #include "platform/file_store_win32.h"
@@ -15,7 +16,11 @@
 // network is lent apart, so that tests can stand in for it alone.
 struct OperatingSystem {
     Win32Registry registry;
-    Win32FileStore files;
+    // A save runs inside a command, so its retries wait on a clock that
+    // runs no window message: the window's clock would run other commands
+    // sent meanwhile.
+    Win32Clock fileClock;
+    Win32FileStore files{fileClock};
     Win32Shell shell;
     Win32FileAssociations associations;
     Win32TimeZone timeZone;

@@ -20,11 +20,18 @@ bool CAddServerDlg::OnCommand(int id, int notifyCode, HWND control)
     if (id != IDOK)
         return win::Dialog::OnCommand(id, notifyCode, control);
     DoDataExchange();
-    std::string refusal = m_check({m_serverName, m_description});
-    if (refusal.empty())
-        EndDialog(IDOK);
-    else
-        win::ShowMessageBox(Handle(), refusal, MB_OK | MB_ICONEXCLAMATION);
+    // The 8-bit text has "?" for what the code page cannot hold: the check
+    // compares it with what was typed.
+    ServerEntry typed{m_serverName, m_description};
+    typed.descriptionUtf16 = Item(IDC_NEW_SERVER_DESCRIPTION).GetUtf16Text();
+    const Answer answer = m_check(typed);
+    if (answer.Refused()) {
+        win::ShowMessageBox(Handle(), answer.refusal, MB_OK | MB_ICONEXCLAMATION);
+        return true;
+    }
+    m_serverName = typed.serverName;
+    m_description = typed.description;
+    EndDialog(IDOK);
     return true;
 }
 

@@ -9,8 +9,9 @@
 #include "win/dialog.h"
 
 // Asks for a new private server's name and description. OK takes the texts
-// only when the check has nothing against them; otherwise the user reads
-// why and the dialog stays open with what was typed.
+// as the check leaves them, only when it has nothing against them;
+// otherwise the user reads why and the dialog stays open with what was
+// typed.
 class CAddServerDlg : public win::Dialog {
   public:
     explicit CAddServerDlg(NewServerCheck check);

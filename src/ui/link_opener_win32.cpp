@@ -1,7 +1,7 @@
 #include "ui/link_opener_win32.h"
 
 #include "controls/hyperlink.h"
-#include "ui/user.h"
+#include "ui/show_answer.h"
 
 namespace {
 
@@ -22,6 +22,6 @@ LinkClickHandler LinkOpener(Shell& shell, FileAssociations& associations, User& 
         if (opening.Opened())
             return;
         MessageBeep(MB_ICONEXCLAMATION);
-        user.ShowWarning(opening.errorText);
+        ShowAnswer(user, opening.answer);
     };
 }

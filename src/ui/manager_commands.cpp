@@ -1,9 +1,9 @@
 #include "ui/manager_commands.h"
 
-#include "answer/answer.h"
 #include "lists/public_list.h"
 #include "platform/clipboard.h"
 #include "res/resource.h"
+#include "ui/server_view.h"
 #include "ui/show_answer.h"
 #include "ui/user.h"
 
@@ -49,11 +49,6 @@ void ManagerCommands::OnCopyServer()
 {
     if (std::optional<ServerEntry> server = SelectedServer())
         m_seams.clipboard.CopyText(ShownCellText(server->serverName));
-}
-
-void ManagerCommands::ShowMessages(const std::vector<std::string>& messages)
-{
-    ShowAnswer(m_seams.user, Answer{messages});
 }
 
 bool ManagerCommands::OnCommand(int controlId)

@@ -75,11 +75,9 @@ class ManagerCommands {
     std::optional<ServerEntry> SelectedServer() const;
     void EnableEditing(bool enabled);
     void SavePrivateListIfCurrent();
-    // One box each, in order: what the features answered for the user.
-    void ShowMessages(const std::vector<std::string>& messages);
 
     CommandSeams m_seams;
-    PrivateListFile m_privateListFile{m_seams.files};
+    PrivateListFile m_privateListFile{m_seams.files, m_seams.codePage};
     CServerList m_publicList;
     CServerList m_privateList;
     CServerList* m_currentList = &m_publicList;

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "ui/manager_commands.h"
 #include "ui/server_view.h"
+#include "ui/show_answer.h"
 #include "ui/user.h"
 
 namespace {
@@ -34,7 +35,7 @@ void ManagerCommands::EnableEditing(bool enabled)
 void ManagerCommands::SavePrivateListIfCurrent()
 {
     if (IsPrivateListCurrent())
-        ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+        ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }
 
 void ManagerCommands::OnBlizzardServers()
@@ -53,7 +54,7 @@ void ManagerCommands::OnPrivateServers()
     EnableEditing(true);
     SavePrivateListIfCurrent();
     m_privateList.RemoveAll();
-    ShowMessages(m_privateListFile.LoadPrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.LoadPrivateList(m_privateList));
     FillServerView(m_privateList, m_viewOrder, m_seams.view);
     m_currentList = &m_privateList;
     SortServerViewByPing(m_privateList, m_viewOrder, m_seams.view);
@@ -64,11 +65,11 @@ void ManagerCommands::OnAddServer()
     if (!IsPrivateListCurrent())
         return;
     std::optional<ServerEntry> server = m_seams.user.PromptAddServer(
-        [this](const ServerEntry& typed) { return CheckNewServer(typed, m_privateList); });
+        [this](ServerEntry& typed) { return CheckNewServer(typed, m_privateList, m_seams.codePage); });
     if (!server || !m_privateList.Add(*server))
         return;
     FillServerView(m_privateList, m_viewOrder, m_seams.view);
-    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }
 
 // The list takes over the view's order, so a list sorted by a ping run is
@@ -86,5 +87,5 @@ void ManagerCommands::OnDeleteServer()
     m_seams.view.Repaint();
     KeepInViewOrder(m_privateList, m_viewOrder, row);
     FillServerView(m_privateList, m_viewOrder, m_seams.view);
-    ShowMessages(m_privateListFile.SavePrivateList(m_privateList));
+    ShowAnswer(m_seams.user, m_privateListFile.SavePrivateList(m_privateList));
 }

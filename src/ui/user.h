@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "answer/answer.h"
 #include "lists/server_list.h"
 
-// Answers why a typed server cannot be taken, or "" when it can.
-using NewServerCheck = std::function<std::string(const ServerEntry&)>;
+// Makes a typed server what the list will hold, or refuses it; an answer
+// without a refusal takes it.
+using NewServerCheck = std::function<Answer(ServerEntry&)>;
 
 // The person at the main window: message boxes, the Add Server prompt and
 // the controls whose state the commands read or change.
@@ -18,8 +20,9 @@ class User {
     virtual void ShowMessage(const std::string& text) = 0;
     // A modal box with the text, an OK button and the exclamation icon.
     virtual void ShowWarning(const std::string& text) = 0;
-    // Runs the Add Server dialog; OK is refused with the check's answer
-    // while it has one. Empty when the user cancels.
+    // Runs the Add Server dialog; OK is refused with the check's refusal
+    // while it has one. Gives the server as the check left it, or nothing
+    // when the user cancels.
     virtual std::optional<ServerEntry> PromptAddServer(const NewServerCheck& check) = 0;
     virtual void EnableButton(int controlId, bool enabled) = 0;
     virtual bool IsDeleteCacheChecked() = 0;

@@ -13,4 +13,11 @@ std::string Window::GetText() const
     return text;
 }
 
+std::u16string Window::GetUtf16Text() const
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(m_handle)) + 1, L'\0');
+    const int length = GetWindowTextW(m_handle, text.data(), static_cast<int>(text.size()));
+    return std::u16string(text.begin(), text.begin() + length);
+}
+
 } // namespace win

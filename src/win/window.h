@@ -18,6 +18,8 @@ class Window {
 
     // The window's text, of any length.
     std::string GetText() const;
+    // The same in UTF-16, as typed: every character, whatever the code page.
+    std::u16string GetUtf16Text() const;
     void SetText(const std::string& text) const { SetWindowTextA(m_handle, text.c_str()); }
     void Enable(bool enabled) const { EnableWindow(m_handle, enabled ? TRUE : FALSE); }
     // A check box or radio button; an indeterminate one counts as not checked.

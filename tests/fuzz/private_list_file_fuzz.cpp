@@ -1,12 +1,14 @@
 // "VELNOR.INI" is a text file anyone may edit and save in any encoding.
 // Whatever it holds, a list read and saved without edits keeps the file's
-// bytes; an edit is saved with every other line kept and the file's byte
-// order mark, unless the file is read-only or UTF-16, which stay as they
-// were; and what is saved reads back as the list that was saved.
+// bytes; an edit is saved with every other line kept byte for byte and the
+// file's byte order mark, unless the file is read-only or UTF-16, which
+// stay as they were; and what is saved reads back as the list that was
+// saved.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_file_store.h"
 #include "lists/private_list_encoding.h"
 #include "lists/private_list_file.h"
@@ -33,11 +35,6 @@ bool SameServers(const CServerList& a, const CServerList& b)
     return true;
 }
 
-std::size_t LineCount(const std::string& bytes)
-{
-    return SplitPrivateListLines(DecodePrivateListFile(bytes).text).size();
-}
-
 // The user's edit: the first server deleted, or one added to an empty list.
 void Edit(CServerList& list)
 {
@@ -61,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     FakeFileStore files;
-    PrivateListFile file(files);
+    FakeCodePage codePage;
+    PrivateListFile file(files, codePage);
     const std::string path = file.Path();
     files.files[path] = text;
     if (data[0] & 1)
@@ -73,26 +71,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(files.files[path] == text);
 
     Edit(list);
-    const std::vector<std::string> messages = file.SavePrivateList(list);
+    const Answer answer = file.SavePrivateList(list);
     const std::string saved = files.files[path];
-    const PrivateListEncoding encoding = DecodePrivateListFile(text).encoding;
-    if ((data[0] & 1) || encoding == PrivateListEncoding::Utf16) {
+    const PrivateListText before = DecodePrivateListFile(text);
+    if ((data[0] & 1) || before.encoding == PrivateListEncoding::Utf16) {
         Check(saved == text);
-        Check(messages.size() == 1);
+        Check(answer.Refused() && answer.messages.empty());
         return 0;
     }
-    // An 8-bit file whose new first name begins with the bytes of a byte
-    // order mark reads in that encoding from now on, as in any editor.
-    if (DecodePrivateListFile(saved).encoding != encoding) {
-        Check(encoding == PrivateListEncoding::Ansi);
+    std::vector<std::string> lines = SplitPrivateListLines(before.text);
+    std::string kept;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        kept += lines[i];
+    PrivateListText expected = before;
+    expected.text = lines.empty() ? FormatPrivateListLine(list.GetAt(0)) : kept;
+    Check(saved == EncodePrivateListFile(expected));
+    // A file whose new first line begins with the bytes of a byte order
+    // mark, or that no longer holds what made it read as UTF-8 or as 8-bit
+    // text, reads so from now on, as in any editor.
+    const PrivateListText after = DecodePrivateListFile(saved);
+    if (after.encoding != before.encoding || after.utf8Mark != before.utf8Mark)
         return 0;
-    }
-    const std::size_t lines = LineCount(text);
-    Check(LineCount(saved) == (lines == 0 ? 1 : lines - 1));
 
     CServerList reread;
     (void)file.LoadPrivateList(reread);
-    if (lines <= MAX_SERVERS)
+    if (lines.size() <= MAX_SERVERS)
         Check(SameServers(list, reread));
     (void)file.SavePrivateList(reread);
     Check(files.files[path] == saved);

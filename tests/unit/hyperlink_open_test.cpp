@@ -54,7 +54,7 @@ TEST_F(OpenHyperlinkTest, ShellSuccessReadsNoRegistry)
         shell.executeResult = code;
         const LinkOpening opening = Open("http://localhost/");
         EXPECT_EQ(opening.code, code);
-        EXPECT_TRUE(opening.Opened() && opening.errorText.empty());
+        EXPECT_TRUE(opening.Opened() && opening.answer.warning.empty());
     }
     EXPECT_TRUE(associations.reads.empty());
     EXPECT_TRUE(shell.commandLines.empty());
@@ -119,7 +119,7 @@ TEST_F(OpenHyperlinkTest, FallbackResultIsReportedEvenWhenItFails)
     const LinkOpening opening = Open("t");
     EXPECT_EQ(opening.code, 2);
     EXPECT_FALSE(opening.Opened());
-    EXPECT_EQ(opening.errorText, OpenErrorText(2));
+    EXPECT_EQ(opening.answer.warning, OpenErrorText(2));
 }
 
 TEST_F(OpenHyperlinkTest, MissingAssociationReportsTheShellsCode)

@@ -27,12 +27,20 @@ TEST_F(EditCommandsTest, AddAppendsTheServerUnsortedAndSavesAtOnce)
     EXPECT_TRUE(user.refusal.empty());
 }
 
-TEST_F(EditCommandsTest, AddWithBothFieldsEmptyWritesALineOfSpaces)
+TEST_F(EditCommandsTest, AnEmptyNameIsRefusedWithItsOwnMessageAndBlanksAroundANameGo)
 {
-    user.typed.push_back({"", ""});
+    for (const char* name : {"", " \t "}) {
+        user.typed.push_back({name, ""});
+        commands.OnAddServer();
+        EXPECT_EQ(user.refusal, "A server name cannot be empty.");
+    }
+    // Typed as Latin-1 can hold it: the code page's text is all there is.
+    user.typed.push_back({" \t127.0.0.20  ", " caf\xE9 ", 0, GAME_PORT_UNMEASURED, u"", u" caf\u00E9 "});
     commands.OnAddServer();
-    EXPECT_EQ(ShownServers().back(), "");
-    EXPECT_EQ(File().substr(File().size() - 23), std::string(21, ' ') + "\r\n");
+    const ServerEntry added = commands.CurrentList().GetAt(3);
+    EXPECT_EQ(added.serverName, "127.0.0.20");
+    EXPECT_EQ(added.description, " caf\xE9 ");
+    EXPECT_TRUE(added.descriptionUtf16.empty());
 }
 
 TEST_F(EditCommandsTest, CancelChangesNothingAndWritesNothing)
@@ -55,9 +63,11 @@ TEST_F(EditCommandsTest, AddOnThePublicListDoesNothing)
 
 TEST_F(EditCommandsTest, AddRefusesWhatTheFileOrTheGamesCannotTake)
 {
-    const ServerEntry refused[] = {{"two words", ""},     {"tab\tbed", ""},
-                                   {" leading", ""},      {std::string(128, 'n'), ""},
-                                   {"ok", "line\nbreak"}, {"ok", "carriage\rreturn"}};
+    std::vector<ServerEntry> refused = {{"two words", ""},     {"tab\tbed", ""},
+                                        {" inside out ", ""},  {std::string(128, 'n'), ""},
+                                        {"ok", "line\nbreak"}, {"ok", "carriage\rreturn"}};
+    // Cyrillic, which Latin-1 cannot hold.
+    refused.push_back({"ok", "?", 0, GAME_PORT_UNMEASURED, u"", u"\u0416"});
     for (const ServerEntry& server : refused) {
         user.typed.push_back(server);
         commands.OnAddServer();

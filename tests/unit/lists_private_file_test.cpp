@@ -3,10 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_code_page.h"
 #include "fakes/fake_file_store.h"
+#include "fakes/fake_user.h"
 #include "lists/private_list_file.h"
 #include "lists/private_list_format.h"
 #include "lists/server_list.h"
+#include "ui/show_answer.h"
 
 namespace {
 
@@ -36,11 +39,11 @@ std::vector<Server> Servers(const CServerList& list)
 
 TEST(PrivateListLine, NameIsPaddedToTwentyOneCharactersOrFollowedByOneSpace)
 {
-    EXPECT_EQ(FormatPrivateListLine({"gamehost", "Clan server", 5}), "gamehost             Clan server\n");
-    EXPECT_EQ(FormatPrivateListLine({std::string(20, 'n'), "d", 0}), std::string(20, 'n') + " d\n");
-    EXPECT_EQ(FormatPrivateListLine({std::string(21, 'n'), "d", 0}), std::string(21, 'n') + " d\n");
-    EXPECT_EQ(FormatPrivateListLine({std::string(30, 'n'), "d", 0}), std::string(30, 'n') + " d\n");
-    EXPECT_EQ(FormatPrivateListLine({"", "", 0}), std::string(21, ' ') + "\n");
+    EXPECT_EQ(FormatPrivateListLine({"gamehost", "Clan server", 5}), "gamehost             Clan server\r\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(20, 'n'), "d", 0}), std::string(20, 'n') + " d\r\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(21, 'n'), "d", 0}), std::string(21, 'n') + " d\r\n");
+    EXPECT_EQ(FormatPrivateListLine({std::string(30, 'n'), "d", 0}), std::string(30, 'n') + " d\r\n");
+    EXPECT_EQ(FormatPrivateListLine({"", "", 0}), std::string(21, ' ') + "\r\n");
 }
 
 TEST(PrivateListLine, ParsesNameUpToTheFirstSpaceAndTheRestWithoutLeadingWhiteSpace)
@@ -52,7 +55,8 @@ TEST(PrivateListLine, ParsesNameUpToTheFirstSpaceAndTheRestWithoutLeadingWhiteSp
         {"gamehost             Clan server", {"gamehost", "Clan server"}},
         {"host \t  several   spaces inside  ", {"host", "several   spaces inside  "}},
         {"alone", {"alone", ""}},
-        {"alone\t\v\f\r", {"alone", ""}},
+        {"alone\t\v\f\r\n", {"alone", ""}},
+        {"end \r", {"end", ""}},
         {" leading", {"", "leading"}},
         {"", {"", ""}},
         {std::string(21, ' '), {"", ""}},
@@ -69,13 +73,13 @@ TEST(PrivateListLines, EndAtCarriageReturnNewlineOrBoth)
 {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(SplitPrivateListLines(""), Lines{});
-    EXPECT_EQ(SplitPrivateListLines("a\n"), Lines{"a"});
-    EXPECT_EQ(SplitPrivateListLines("a\nlast"), (Lines{"a", "last"}));
-    EXPECT_EQ(SplitPrivateListLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitPrivateListLines("a\r\r\n"), (Lines{"a", ""}));
-    EXPECT_EQ(SplitPrivateListLines("\n\n"), (Lines{"", ""}));
-    EXPECT_EQ(SplitPrivateListLines("mid\rline\n"), (Lines{"mid", "line"}));
-    EXPECT_EQ(SplitPrivateListLines("one\rtwo\rthree"), (Lines{"one", "two", "three"}));
+    EXPECT_EQ(SplitPrivateListLines("a\n"), Lines{"a\n"});
+    EXPECT_EQ(SplitPrivateListLines("a\nlast"), (Lines{"a\n", "last"}));
+    EXPECT_EQ(SplitPrivateListLines("a\r\nb\r\n"), (Lines{"a\r\n", "b\r\n"}));
+    EXPECT_EQ(SplitPrivateListLines("a\r\r\n"), (Lines{"a\r", "\r\n"}));
+    EXPECT_EQ(SplitPrivateListLines("\n\n"), (Lines{"\n", "\n"}));
+    EXPECT_EQ(SplitPrivateListLines("mid\rline\n"), (Lines{"mid\r", "line\n"}));
+    EXPECT_EQ(SplitPrivateListLines("one\rtwo\rthree"), (Lines{"one\r", "two\r", "three"}));
 }
 
 struct PrivateListFileTest : ::testing::Test {
@@ -94,10 +98,12 @@ struct PrivateListFileTest : ::testing::Test {
     }
 
     FakeFileStore files;
-    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
+    FakeCodePage codePage;
+    FakeUser user;
+    void Keep(const Answer& shown) { ShowAnswer(user, shown); }
 
-    std::vector<std::string> messages;
-    PrivateListFile file{files};
+    std::vector<std::string>& messages = user.messages;
+    PrivateListFile file{files, codePage};
     CServerList list;
 };
 
@@ -222,8 +228,7 @@ TEST_F(PrivateListFileTest, ALoadForgetsTheLinesBeyondAnEarlierLoad)
     Load();
     list.Add({"added", "y", 0});
     Keep(file.SavePrivateList(list));
-    EXPECT_EQ(files.files[PATH], FakeFileStore::OnDisk(FormatPrivateListLine({"short", "x", 0}) +
-                                                       FormatPrivateListLine({"added", "y", 0})));
+    EXPECT_EQ(files.files[PATH], "short x\n" + FormatPrivateListLine({"added", "y", 0}));
 }
 
 TEST_F(PrivateListFileTest, AListNotEditedSinceItWasReadIsNotWrittenBack)
@@ -250,14 +255,75 @@ TEST_F(PrivateListFileTest, ALoneCarriageReturnEndsALine)
     EXPECT_EQ(Load(), (std::vector<Server>{{"cr", ""}, {"name", "desc"}, {"", ""}, {"end", ""}}));
 }
 
-TEST_F(PrivateListFileTest, AUtf8ByteOrderMarkIsNoPartOfANameAndIsKeptOnSave)
+TEST_F(PrivateListFileTest, AnEditKeepsEveryOtherLineByteForByte)
+{
+    files.files[PATH] = "unix  padded   oddly\ncr\rgone x\n\nlast-without-newline";
+    Load();
+    CServerList edited;
+    for (int i : {0, 1, 3, 4})
+        edited.Add(list.GetAt(i));
+    edited.Add({"added", "", 0});
+    Keep(file.SavePrivateList(edited));
+    // A carriage return alone before an empty line would end one line.
+    EXPECT_EQ(files.files[PATH],
+              "unix  padded   oddly\ncr\r\n\nlast-without-newline\r\nadded                \r\n");
+}
+
+TEST_F(PrivateListFileTest, AReadOnlyFileThatWouldNotChangeIsNeitherWrittenNorReported)
+{
+    files.files[PATH] = "same                 x\r\n";
+    files.readOnly.insert(PATH);
+    Load();
+    // Deleted and added back, the server's line is the file's again.
+    list.RemoveAll();
+    list.Add({"same", "x", 30});
+    Keep(file.SavePrivateList(list));
+    EXPECT_TRUE(messages.empty());
+    list.Add({"new", "y", 0});
+    Keep(file.SavePrivateList(list));
+    EXPECT_EQ(messages, std::vector<std::string>{"Can't create " + PATH});
+}
+
+TEST(PrivateListEncoding, UnicodeIsReadAsUtf8OnlyWhereItIsValidUtf8)
 {
     const std::string mark = "\xEF\xBB\xBF";
-    files.files[PATH] = mark + "gamehost Clan server\r\n";
-    EXPECT_EQ(Load(), (std::vector<Server>{{"gamehost", "Clan server"}}));
-    list.Add({"added", "", 0});
-    Keep(file.SavePrivateList(list));
-    EXPECT_EQ(files.files[PATH], mark + "gamehost             Clan server\r\nadded                \r\n");
+    const auto expect = [](PrivateListEncoding encoding, const std::vector<std::string>& files) {
+        for (const std::string& bytes : files) {
+            const PrivateListText file = DecodePrivateListFile(bytes);
+            EXPECT_EQ(file.encoding, encoding) << bytes;
+            EXPECT_EQ(EncodePrivateListFile(file), bytes);
+        }
+    };
+    expect(PrivateListEncoding::Utf8, {mark + "ascii", "caf\xC3\xA9", "\xF0\x9F\x98\x80"});
+    // Plain ASCII, Latin-1, an overlong form, a surrogate, beyond U+10FFFF, cut short.
+    expect(PrivateListEncoding::Ansi, {"ascii", "caf\xE9", mark + "caf\xE9", "\xC0\xAF", "\xED\xA0\x80",
+                                       "\xF4\x90\x80\x80", "\xE2\x82"});
+}
+
+// Written by Notepad: "café.example", "Café über 😀", and Cyrillic that
+// the Latin-1 code page cannot show.
+TEST_F(PrivateListFileTest, AUtf8FileIsShownThroughTheCodePageAndKeepsItsBytesThroughAnAdd)
+{
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        const std::string text = mark + "caf\xC3\xA9.example Caf\xC3\xA9 \xC3\xBC"
+                                        "ber \xF0\x9F\x98\x80\r\n"
+                                        "plain x\r\n"
+                                        "ru \xD0\x9F\xD1\x80\xD0\xB8\n";
+        files.files[PATH] = text;
+        EXPECT_EQ(Load(), (std::vector<Server>{{"caf\xE9.example", "Caf\xE9 \xFC"
+                                                                   "ber ??"},
+                                               {"plain", "x"},
+                                               {"ru", "???"}}));
+        EXPECT_EQ(list.GetAt(0).serverNameUtf16, u"caf\u00E9.example");
+        EXPECT_EQ(list.GetAt(0).descriptionUtf16, u"Caf\u00E9 \u00FC"
+                                                  "ber \U0001F600");
+        EXPECT_TRUE(list.GetAt(1).serverNameUtf16.empty() && list.GetAt(1).descriptionUtf16.empty());
+        EXPECT_EQ(list.GetAt(2).descriptionUtf16, u"\u041F\u0440\u0438");
+        list.Add({"added", "\xE9t\xE9", 0});
+        Keep(file.SavePrivateList(list));
+        EXPECT_EQ(files.files[PATH], text + "added                \xC3\xA9t\xC3\xA9\r\n");
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 std::string Utf16(const std::string& ascii, bool bigEndian)

@@ -14,9 +14,9 @@
 
 namespace {
 
-std::string NoObjection(const ServerEntry&)
+Answer NoObjection(ServerEntry&)
 {
-    return "";
+    return {};
 }
 
 HWND AddDialog()
@@ -111,6 +111,8 @@ TEST(AddServerDialog, OpensEmptyWithTheCaretInTheServerNameAndCancelGivesNothing
     EXPECT_TRUE(user.Finished());
 }
 
+// The check sees the description as typed, in UTF-16, beside the code
+// page's text, which has "?" for what the code page lacks.
 TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
 {
     ScriptedUser user({[] {
@@ -118,24 +120,30 @@ TEST(AddServerDialog, EnterConfirmsThroughTheDefaultButton)
         if (!dialog)
             return false;
         SetDlgItemTextA(dialog, IDC_NEW_SERVER_NAME, "127.0.0.1");
-        SetDlgItemTextA(dialog, IDC_NEW_SERVER_DESCRIPTION, "  Loop back  ");
+        SetDlgItemTextW(dialog, IDC_NEW_SERVER_DESCRIPTION, L"  Loop back \u0416  ");
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
         return true;
     }});
-    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, NoObjection);
+    std::u16string typed;
+    std::optional<ServerEntry> server = RunAddServerDialog(nullptr, [&typed](ServerEntry& checked) {
+        typed = checked.descriptionUtf16;
+        checked.serverName = "as the check left it";
+        return Answer{};
+    });
     ASSERT_TRUE(server);
-    EXPECT_EQ(server->serverName, "127.0.0.1");
-    EXPECT_EQ(server->description, "  Loop back  ");
+    EXPECT_EQ(server->serverName, "as the check left it");
+    EXPECT_EQ(server->description, "  Loop back ?  ");
+    EXPECT_EQ(typed, u"  Loop back \u0416  ");
     EXPECT_TRUE(user.Finished());
 }
 
 TEST(AddServerDialog, ARefusalIsShownAndTheDialogStaysOpenWithWhatWasTyped)
 {
     std::vector<std::string> checked;
-    auto check = [&](const ServerEntry& server) {
+    auto check = [&](ServerEntry& server) {
         checked.push_back(server.serverName + "|" + server.description);
-        return server.serverName.find(' ') == std::string::npos ? std::string()
-                                                                : std::string("No spaces, please.");
+        return server.serverName.find(' ') == std::string::npos ? Answer{}
+                                                                : Answer::Refusing("No spaces, please.");
     };
     ScriptedUser user({[] {
                            HWND dialog = AddDialog();

@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_clock.h"
+#include "fakes/fake_user.h"
 #include "lists/private_list_file.h"
 #include "lists/server_list.h"
+#include "platform/code_page_win32.h"
 #include "platform/file_store_win32.h"
+#include "ui/show_answer.h"
 
 namespace {
 
@@ -68,11 +72,14 @@ class PrivateListFileOnDisk : public ::testing::Test {
         Keep(file.SavePrivateList(list));
     }
 
-    Win32FileStore files;
-    void Keep(std::vector<std::string> shown) { messages.insert(messages.end(), shown.begin(), shown.end()); }
+    FakeClock clock;
+    Win32FileStore files{clock};
+    Win32CodePage codePage;
+    FakeUser user;
+    void Keep(const Answer& shown) { ShowAnswer(user, shown); }
 
-    std::vector<std::string> messages;
-    PrivateListFile file{files};
+    std::vector<std::string>& messages = user.messages;
+    PrivateListFile file{files, codePage};
     std::string path;
     std::optional<std::string> previous;
 };
@@ -134,6 +141,24 @@ TEST_F(PrivateListFileOnDisk, ASaveThatCannotReplaceTheFileAfterWritingKeepsItWh
     CloseHandle(held);
     EXPECT_EQ(Bytes(path), "old x\r\n");
     EXPECT_FALSE(Exists(path + ".new"));
+    // It tried again for about a second first.
+    EXPECT_GE(clock.now, 1000u);
+    EXPECT_LT(clock.now, 1100u);
+}
+
+TEST_F(PrivateListFileOnDisk, AReplacementWaitsForAProgramThatHoldsTheFileAMoment)
+{
+    PutBytes(path, "old x\r\n");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    clock.afterSleep = [&held] {
+        CloseHandle(held);
+        held = INVALID_HANDLE_VALUE;
+    };
+    EXPECT_TRUE(files.WriteWholeFile(path, "new y\n"));
+    EXPECT_EQ(clock.sleeps.size(), 1u);
+    EXPECT_EQ(Bytes(path), "new y\n");
 }
 
 TEST_F(PrivateListFileOnDisk, AReadOnlyFileIsNeverReplaced)

@@ -8,8 +8,7 @@
 
 #include "platform/file_store.h"
 
-// Files in memory, stored as Windows' text mode stores them: a newline
-// written becomes CR LF on disk, and reads give the bytes as stored.
+// Files in memory, their bytes as written.
 class FakeFileStore : public FileStore {
   public:
     std::string WindowsDirectory() override { return windowsDirectory; }
@@ -29,26 +28,15 @@ class FakeFileStore : public FileStore {
         files[path] = "";
         return true;
     }
-    bool WriteWholeFile(const std::string& path, const std::string& text) override
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override
     {
         calls.push_back("write " + path);
         if (events)
             events->push_back("replace " + path);
         if (failReplace || readOnly.count(path))
             return false;
-        files[path] = OnDisk(text);
+        files[path] = bytes;
         return true;
-    }
-
-    static std::string OnDisk(const std::string& text)
-    {
-        std::string stored;
-        for (char c : text) {
-            if (c == '\n')
-                stored += '\r';
-            stored += c;
-        }
-        return stored;
     }
 
     std::string windowsDirectory = "C:\\WINDOWS";

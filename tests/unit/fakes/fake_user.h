@@ -29,7 +29,7 @@ class FakeUser : public User {
             return std::nullopt;
         ServerEntry server = typed.front();
         typed.erase(typed.begin());
-        refusal = check(server);
+        refusal = check(server).refusal;
         if (!refusal.empty())
             return std::nullopt;
         return server;
@@ -48,7 +48,7 @@ class FakeUser : public User {
     // What the user types into the Add Server dialog, one per prompt; an
     // empty queue means the user cancels.
     std::vector<ServerEntry> typed;
-    // The check's answer to the last typed server.
+    // The check's refusal of the last typed server, "" when it took it.
     std::string refusal;
     int prompts = 0;
     bool deleteCacheChecked = false;
