@@ -5,6 +5,7 @@
 
 #include "clients/host_key.h"
 #include "lists/server_list.h"
+#include "lists/utf8.h"
 #include "ping/game_port_memory.h"
 #include "ping/ping_probe.h"
 #include "ping/ping_schedule.h"
@@ -35,13 +36,21 @@ ProbeTable MakeProbes(const CServerList& list, Network& network, WorkerThreads& 
     return probes;
 }
 
+// The host as the plan and the memory tell hosts apart: a gateway's host
+// by the name its list stored, since two hosts that the code page shows
+// alike are two hosts. UTF-8 keeps the ASCII folding of the key exact.
+std::string ConnectionHost(const ServerEntry& entry)
+{
+    return entry.serverNameUtf16.empty() ? entry.serverName : EncodeUtf8(entry.serverNameUtf16);
+}
+
 std::vector<GamePortSource> PlanGamePorts(const CServerList& list, const GamePortMemory& memory,
                                           std::uint32_t now)
 {
     std::vector<GamePortSource> sources;
     std::map<std::string, int> connecting;
     for (int i = 0; i <= list.GetUpperBound(); ++i) {
-        const std::string& host = list.entries[i].serverName;
+        const std::string host = ConnectionHost(list.entries[i]);
         if (std::optional<std::int32_t> recent = memory.Recent(host, now))
             sources.push_back({-1, *recent});
         else
@@ -86,7 +95,7 @@ int CollectResults(CServerList& list, const ProbeTable& probes, int started,
         const std::int32_t gamePortTime =
             source.probe < 0 ? source.remembered : probes[source.probe].m_gamePortTime;
         if (source.probe == i && !source.stored) {
-            memory.Remember(list.entries[i].serverName, gamePortTime, now);
+            memory.Remember(ConnectionHost(list.entries[i]), gamePortTime, now);
             source.stored = true;
         }
         list.entries[i].pingTime = probes[i].m_nResult;

@@ -7,6 +7,7 @@
 
 #include "fakes/fake_main_window.h"
 #include "lists/server_list.h"
+#include "lists/utf8.h"
 #include "ping/game_port_memory.h"
 #include "ping/ping_all.h"
 #include "ping/ping_schedule.h"
@@ -311,6 +312,7 @@ TEST_F(PingCommandTest, AHostOutsideTheCodePageIsLookedUpByItsStoredName)
     CServerList list;
     list.Add({"??.example.test", "Korea", 0, GAME_PORT_UNMEASURED, u"서버.example.test"});
     list.Add({"198.18.1.2", "US", 0, GAME_PORT_UNMEASURED, u"198.18.1.2"});
+    list.Add({"??.example.test", "Game", 0, GAME_PORT_UNMEASURED, u"게임.example.test"});
     network.names["??.example.test"] = ALPHA;
     Answer(ALPHA, 5);
     Answer(BRAVO, 7);
@@ -320,9 +322,12 @@ TEST_F(PingCommandTest, AHostOutsideTheCodePageIsLookedUpByItsStoredName)
     GamePortMemory gamePorts;
     clock.afterSleep = [this] { threads.RunDueThreads(); };
     PingAll(list, report, clock, network, threads, gamePorts);
-    EXPECT_EQ(network.lookupsUtf16, std::vector<std::u16string>{u"서버.example.test"});
+    EXPECT_EQ(network.lookupsUtf16,
+              (std::vector<std::u16string>{u"서버.example.test", u"게임.example.test"}));
     EXPECT_TRUE(network.lookups.empty());
-    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "7"}));
+    EXPECT_EQ(view.Column(COLUMN_PING), (Column{"N/A", "7", "N/A"}));
+    EXPECT_TRUE(gamePorts.Recent(EncodeUtf8(u"게임.example.test"), clock.now))
+        << "two hosts shown alike are two hosts to the game port's memory";
 }
 
 // A host that drops echo requests but takes the game's connections sorts
