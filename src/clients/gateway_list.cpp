@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "clients/host_key.h"
-#include "platform/registry.h"
+#include "clients/utf16_bytes.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "clients/gateway_list.h"
 #include "clients/gateway_places.h"
 #include "clients/host_key.h"
+#include "clients/utf16_bytes.h"
 #include "lists/default_server_list.h"
 #include "lists/server_list.h"
 #include "lists/server_list_keeper.h"

@@ -58,9 +58,3 @@ class Registry {
 // The text of a string value's data: up to its first terminator, as the
 // games read it.
 std::string RegistryStringText(const RegistryValue& value);
-
-// The UTF-16 units of multi-string data; an odd last byte is no unit and is
-// left out.
-std::u16string Utf16OfBytes(const std::string& data);
-// The UTF-16LE bytes of the units.
-std::string BytesOfUtf16(const std::u16string& text);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "clients/gateway_list.h"
+#include "clients/utf16_bytes.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_registry.h"
 #include "launch/gateway_values.h"
